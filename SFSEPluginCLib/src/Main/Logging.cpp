@@ -1,0 +1,3 @@
+#include "Logging.h"
+
+bool bLogging = true;

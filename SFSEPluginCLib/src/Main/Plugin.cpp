@@ -1,0 +1,51 @@
+// The two symbols the script extender host looks for, and the load sequence.
+#include <exception>
+
+#include <windows.h>
+
+#include "Logging.h"
+#include "PluginInfo.h"
+#include "PostDataLoad.h"
+#include "SFSE/API.h"
+
+std::uintptr_t GameModuleHandle = 0;
+
+extern "C" __declspec(dllexport) constinit const SFSE::PluginVersionData SFSEPlugin_Version{
+	.dataVersion = 1,
+	.pluginVersion = SFSE::pack_version(4, 4, 0, 0),
+	.pluginName = "Tarmacor - SFSE Plugin by Quenvar",
+	.author = "Quenvar",
+	.addressIndependence = 2,
+	.structureCompatibility = 8,
+	.compatibleVersions = { SFSE::pack_version(1, 14, 70, 0) },
+	.seVersionRequired = SFSE::pack_version(0, 2, 13, 0),
+	.reserved1 = 0,
+	.reserved2 = 0,
+};
+
+extern "C" __declspec(dllexport) bool SFSEPlugin_Load(const SFSE::LoadInterface* a_sfse)
+{
+	// Nothing may unwind into the host: it is C code and would take the game
+	// down with it.
+	try {
+		SFSE::Init(a_sfse);
+	} catch (const std::exception& e) {
+		LOG_ERROR("can't load | ", e.what());
+		return false;
+	}
+
+	LOG_INFO(PluginNameText, " v", PluginVersionText);
+
+	GameModuleHandle = reinterpret_cast<std::uintptr_t>(::GetModuleHandleA(nullptr));
+	if (!GameModuleHandle) {
+		LOG_ERROR("Starfield.exe handle couldn't be acquired, shutting down");
+		return false;
+	}
+
+	if (const auto* messaging = SFSE::GetMessagingInterface()) {
+		messaging->RegisterListener("SFSE", HandleOnPostDataLoad);
+	} else {
+		LOG_ERROR("can't register HandleOnPostDataLoad | the host offers no messaging interface");
+	}
+	return true;
+}

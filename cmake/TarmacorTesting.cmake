@@ -1,0 +1,77 @@
+# GoogleTest and the way test executables are run.
+#
+# Cross build: the tests are Windows executables run by Wine through CMake's
+# cross-compiling emulator, with a private prefix inside the build tree. A
+# persistent wineserver is started before anything runs under Wine (a build
+# step and a ctest fixture), so each test process starts in milliseconds and
+# no Wine background service holds the build's or ctest's pipes open.
+include(GoogleTest)
+
+if(MSVC)
+  find_package(GTest CONFIG REQUIRED)
+else()
+  set(TARMACOR_GOOGLETEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "Debian's googletest sources")
+  if(NOT EXISTS ${TARMACOR_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt)
+    message(FATAL_ERROR "googletest sources not found in ${TARMACOR_GOOGLETEST_SOURCE_DIR}; install the googletest package")
+  endif()
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(${TARMACOR_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+    add_library(GTest::gmock ALIAS gmock)
+  endif()
+endif()
+
+if(CMAKE_CROSSCOMPILING AND WIN32)
+  set(TARMACOR_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine/run ${TARMACOR_WINE_PREFIX})
+  add_custom_target(wine_prefix ALL
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/prepare ${TARMACOR_WINE_PREFIX}
+    COMMENT "Preparing the Wine prefix"
+    VERBATIM USES_TERMINAL)
+  add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/prepare ${TARMACOR_WINE_PREFIX})
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+endif()
+
+# tarmacor_add_gtest(<name> SOURCES ... [LIBRARIES ...] [RESOURCE_LOCK <lock>]
+#                    [WITH_PLUGIN_DLL])
+# A GoogleTest executable with every test case registered with ctest. On
+# Windows it carries the simulated game's version resource, so that it can
+# stand in for the game executable. WITH_PLUGIN_DLL copies the built
+# Tarmacor.dll beside it; RESOURCE_LOCK keeps its tests from running beside
+# others that hold the same lock (the real Documents log folder is one).
+function(tarmacor_add_gtest name)
+  cmake_parse_arguments(arg "WITH_PLUGIN_DLL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  set(sources ${arg_SOURCES})
+  if(WIN32)
+    list(APPEND sources ${TARMACOR_GAME_VERSION_RC})
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gmock GTest::gtest_main)
+  tarmacor_warnings(${name})
+  if(TARGET wine_prefix)
+    add_dependencies(${name} wine_prefix)
+  endif()
+  if(arg_WITH_PLUGIN_DLL)
+    add_dependencies(${name} Tarmacor)
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tarmacor> $<TARGET_FILE_DIR:${name}>
+      VERBATIM)
+  endif()
+  set(properties TIMEOUT 120)
+  if(CMAKE_CROSSCOMPILING)
+    list(APPEND properties FIXTURES_REQUIRED wine)
+  endif()
+  if(arg_RESOURCE_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${arg_RESOURCE_LOCK})
+  endif()
+  set(workdir ${CMAKE_CURRENT_BINARY_DIR}/${name}.work)
+  file(MAKE_DIRECTORY ${workdir})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${workdir}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ${properties})
+endfunction()

@@ -1,0 +1,25 @@
+#pragma once
+// A fresh game folder for one test or one demo run: an empty directory with
+// Data\SFSE\Plugins\ inside, made the current directory (the game's folder is
+// the process's current directory) until the object goes away.
+#include <filesystem>
+
+namespace sim
+{
+	class GameFolder
+	{
+	public:
+		GameFolder();
+		explicit GameFolder(const std::filesystem::path& a_root);
+		~GameFolder();
+		GameFolder(const GameFolder&) = delete;
+		GameFolder& operator=(const GameFolder&) = delete;
+
+		const std::filesystem::path& root() const noexcept { return _root; }
+		std::filesystem::path plugins() const { return _root / L"Data" / L"SFSE" / L"Plugins"; }
+
+	private:
+		std::filesystem::path _previous;
+		std::filesystem::path _root;
+	};
+}

@@ -1,0 +1,81 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fmt/format.h>
+
+#include "SFSE/FatalError.h"
+#include "SFSE/Logger.h"
+#include "SFSE/SourceName.h"
+#include "TestLog.h"
+#include "sim/MessageBoxes.h"
+
+namespace
+{
+	using SFSE::detail::short_source_name;
+
+	TEST(FatalErrorSourceName, CutsAtTheLeftmostIncludeOrSrcSegment)
+	{
+		EXPECT_EQ(short_source_name(R"(C:\build\Tarmacor\src\SFSE\API.cpp)"), R"(SFSE\API.cpp)");
+		EXPECT_EQ(short_source_name(R"(C:\build\Tarmacor\include\REL\ID.h)"), R"(REL\ID.h)");
+		EXPECT_EQ(short_source_name("/work/main/src/SFSE/API.cpp"), "SFSE/API.cpp");
+		EXPECT_EQ(short_source_name(R"(C:\a\src\include\x.h)"), R"(include\x.h)");
+		EXPECT_EQ(short_source_name("src/x.cpp"), "x.cpp");
+	}
+
+	TEST(FatalErrorSourceName, KeepsNamesWithoutAnExactSegmentWhole)
+	{
+		EXPECT_EQ(short_source_name(R"(C:\a\mysrc\x.cpp)"), R"(C:\a\mysrc\x.cpp)");
+		EXPECT_EQ(short_source_name(R"(C:\a\srcs\x.cpp)"), R"(C:\a\srcs\x.cpp)");
+		EXPECT_EQ(short_source_name("x.cpp"), "x.cpp");
+		EXPECT_EQ(short_source_name(""), "");
+		// "include" must be followed by a separator, not end the path.
+		EXPECT_EQ(short_source_name(R"(C:\a\include)"), R"(C:\a\include)");
+	}
+
+	TEST(FatalErrorSourceName, BoxTextNamesFileLineAndMessage)
+	{
+		EXPECT_EQ(SFSE::detail::fatal_box_text(R"(D:\p\src\SFSE\API.cpp)", 42, "interface is null"), R"(SFSE\API.cpp(42): interface is null)");
+	}
+
+	// The message box is taken over by the simulation, which prints it.
+	void fail_with(const char* a_message, std::source_location a_loc = std::source_location::current())
+	{
+		sim::capture_message_boxes(::GetModuleHandleW(nullptr));
+		SFSE::fatal_error(a_message, a_loc);
+	}
+
+	TEST(FatalErrorDeathTest, ShowsFileLineAndMessageUnderTheModuleNameAndExitsWith1)
+	{
+		// This file's path has no include or src segment: it is shown whole.
+		const int line = __LINE__ + 1;
+		EXPECT_EXIT(fail_with("interface is null"), testing::ExitedWithCode(1),
+			testing::HasSubstr(fmt::format("message box [framework_tests.exe]: {}({}): interface is null", __FILE__, line)));
+	}
+
+	TEST(FatalErrorDeathTest, InvalidUtf8StillEndsTheProcessWithTheReplacementText)
+	{
+		EXPECT_EXIT(fail_with("bad \xff\xfe text"), testing::ExitedWithCode(1),
+			testing::HasSubstr("message box [framework_tests.exe]: <character encoding error>"));
+	}
+
+	TEST(FatalErrorDeathTest, WritesTheMessageAtCriticalLevelWithTheCheckLocation)
+	{
+		const test::TempFolder folder(L"fatal-log");
+		EXPECT_EXIT(
+			{
+				SFSE::log::detail::set_up_logger_in(folder.path());
+				fail_with("displacement is out of range");
+			},
+			testing::ExitedWithCode(1), testing::HasSubstr("displacement is out of range"));
+
+		const auto lines = test::read_log_lines(folder.path() / SFSE::log::log_file_name().value());
+		ASSERT_EQ(lines.size(), 1u);
+		test::LogLine line;
+		ASSERT_TRUE(test::parse_log_line(lines[0], line)) << lines[0];
+		EXPECT_EQ(line.level, "critical");
+		EXPECT_THAT(line.source, testing::MatchesRegex(R"(FatalErrorTest\.cpp:\d+)"));
+		EXPECT_EQ(line.message, "displacement is out of range");
+	}
+}
