@@ -1,0 +1,166 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+
+#include <windows.h>
+
+#include "Logging.h"
+#include "SFSE/Logger.h"
+#include "TestLog.h"
+#include "sim/ImportHook.h"
+
+namespace
+{
+	using testing::ElementsAre;
+
+	// Every plugin line names the function that wrote it.
+	void WriteSampleLine()
+	{
+		LOG_INFO("body with {braces} and {} kept, ", 42, " ", -7);
+	}
+
+	struct SwitchGuard
+	{
+		bool saved{ bLogging };
+		~SwitchGuard() { bLogging = saved; }
+	};
+
+	TEST(LogFile, LinesFollowThePatternByteForByteWithCrLf)
+	{
+		test::TestLog log;
+		const int line = __LINE__ + 1;
+		SFSE::log::warn("framework {} line", 1);
+		WriteSampleLine();
+
+		const auto text = log.text();
+		const std::regex pattern(
+			R"(\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6}\] \[SFSE\] \[warning\] \[LoggerTest\.cpp:)" + std::to_string(line) +
+			R"(\] framework 1 line\r\n)"
+			R"(\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6}\] \[SFSE\] \[info\] \[LoggerTest\.cpp:\d+\] \[WriteSampleLine\] body with \{braces\} and \{\} kept, 42 -7\r\n)");
+		EXPECT_TRUE(std::regex_match(text, pattern)) << text;
+	}
+
+	TEST(LogFile, TimeIsLocal)
+	{
+		test::TestLog log;
+		SYSTEMTIME before{};
+		::GetLocalTime(&before);
+		SFSE::log::info("now");
+		const auto lines = log.lines();
+		ASSERT_EQ(lines.size(), 1u);
+		EXPECT_EQ(lines[0].timestamp.substr(0, 13),
+			fmt::format("{:04}-{:02}-{:02} {:02}", before.wYear, before.wMonth, before.wDay, before.wHour));
+	}
+
+	TEST(LogFile, LevelsBelowInfoAreFilteredAndInfoIsFlushedAtOnce)
+	{
+		test::TestLog log;
+		SFSE::log::debug("not written");
+		SFSE::log::info("written");
+		// Read while the logger is still open: flushed per line.
+		EXPECT_THAT(log.entries(), ElementsAre("info: written"));
+	}
+
+	TEST(LogFile, OpeningTruncatesTheFileOfTheLastStart)
+	{
+		test::TestLog log;
+		SFSE::log::info("first start");
+		SFSE::log::detail::set_up_logger_in(log.folder());
+		SFSE::log::info("second start");
+		EXPECT_THAT(log.messages(), ElementsAre("second start"));
+	}
+
+	TEST(LogFile, FolderWithNonAsciiNameGetsTheLog)
+	{
+		test::TempFolder root;
+		const auto folder = root.path() / L"J\u00f6rg \u65e5\u672c" / L"My Games";
+		SFSE::log::detail::set_up_logger_in(folder);
+		SFSE::log::info("caf\xc3\xa9");
+		spdlog::set_default_logger(std::make_shared<spdlog::logger>("test-null"));
+
+		const auto file = folder / SFSE::log::log_file_name().value();
+		ASSERT_TRUE(std::filesystem::exists(file));
+		const auto lines = test::read_log_lines(file);
+		ASSERT_EQ(lines.size(), 1u);
+		EXPECT_THAT(lines[0], testing::EndsWith("caf\xc3\xa9"));
+	}
+
+	TEST(LogFile, NameComesFromTheVersionRecord)
+	{
+		EXPECT_EQ(SFSE::log::log_file_name(), std::filesystem::path(L"Tarmacor - SFSE Plugin by Quenvar.log"));
+	}
+
+	TEST(LogFile, FolderIsUnderDocuments)
+	{
+		const auto folder = SFSE::log::log_directory();
+		ASSERT_TRUE(folder);
+		EXPECT_THAT(folder->wstring(), testing::EndsWith(L"\\Documents\\My Games\\Starfield\\SFSE\\Logs"));
+	}
+
+	struct CountingPiece
+	{
+		int* formatted;
+	};
+}
+
+template <>
+struct fmt::formatter<CountingPiece> : fmt::formatter<int>
+{
+	auto format(const CountingPiece& a_piece, fmt::format_context& a_ctx) const
+	{
+		return fmt::formatter<int>::format(++*a_piece.formatted, a_ctx);
+	}
+};
+
+namespace
+{
+	void WriteCountedLine(int& a_formatted)
+	{
+		LOG_INFO("piece ", CountingPiece{ &a_formatted });
+	}
+
+	TEST(LogSwitch, PluginLinesFollowItFrameworkLinesIgnoreIt)
+	{
+		test::TestLog log;
+		SwitchGuard guard;
+		int formatted = 0;
+
+		bLogging = false;
+		WriteCountedLine(formatted);
+		SFSE::log::info("framework while off");
+		EXPECT_EQ(formatted, 0) << "the body must not even be built";
+
+		bLogging = true;
+		WriteCountedLine(formatted);
+		EXPECT_EQ(formatted, 1);
+
+		EXPECT_THAT(log.messages(), ElementsAre("framework while off", "[WriteCountedLine] piece 1"));
+	}
+
+	// The debugger sink consults the debugger-present check on every line.
+	int g_debuggerPresent = 0;
+	std::vector<std::string> g_debugOutput;
+
+	BOOL WINAPI fake_is_debugger_present() { return g_debuggerPresent; }
+	void WINAPI fake_output_debug_string(LPCSTR a_text) { g_debugOutput.emplace_back(a_text); }
+
+	TEST(LogDebuggerOutput, WritesOnlyWhileADebuggerIsAttached)
+	{
+		const auto self = ::GetModuleHandleW(nullptr);
+		ASSERT_TRUE(sim::patch_import(self, "kernel32.dll", "IsDebuggerPresent", reinterpret_cast<void*>(&fake_is_debugger_present)));
+		ASSERT_TRUE(sim::patch_import(self, "kernel32.dll", "OutputDebugStringA", reinterpret_cast<void*>(&fake_output_debug_string)));
+
+		test::TestLog log;
+		g_debuggerPresent = 0;
+		SFSE::log::info("unseen");
+		EXPECT_TRUE(g_debugOutput.empty());
+
+		g_debuggerPresent = 1;
+		SFSE::log::info("seen");
+		ASSERT_EQ(g_debugOutput.size(), 1u);
+		EXPECT_THAT(g_debugOutput[0], testing::EndsWith("] seen\r\n"));
+		EXPECT_THAT(log.messages(), ElementsAre("unseen", "seen"));
+	}
+}

@@ -1,0 +1,193 @@
+// The real Tarmacor.dll, loaded by the simulated host as the game would.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+
+#include <windows.h>
+
+#include "SFSE/Logger.h"
+#include "SFSE/Unicode.h"
+#include "TestLog.h"
+#include "sim/GameFolder.h"
+#include "sim/Host.h"
+#include "sim/MessageBoxes.h"
+
+namespace
+{
+	using testing::ElementsAre;
+
+	std::filesystem::path documents_log()
+	{
+		return SFSE::log::log_directory().value() / L"Tarmacor - SFSE Plugin by Quenvar.log";
+	}
+
+	std::vector<std::string> documents_log_entries()
+	{
+		std::vector<std::string> entries;
+		for (const auto& raw : test::read_log_lines(documents_log())) {
+			test::LogLine line;
+			entries.push_back(test::parse_log_line(raw, line) ? line.level + ": " + line.message : "<unparsed> " + raw);
+		}
+		return entries;
+	}
+
+	class PluginLoad : public testing::Test
+	{
+	protected:
+		HMODULE load(sim::HostOptions a_options = {})
+		{
+			_host.emplace(a_options);
+			const auto plugin = _host->load_plugin(test::executable_folder() / L"Tarmacor.dll");
+			sim::capture_message_boxes(plugin);
+			return plugin;
+		}
+		sim::Host& host() { return *_host; }
+
+		sim::GameFolder _game;
+		std::optional<sim::Host> _host;
+	};
+
+	TEST_F(PluginLoad, VersionRecordHoldsExactlyTheHostsBytes)
+	{
+		load();
+		const auto* record = reinterpret_cast<const std::uint8_t*>(host().version_record());
+		ASSERT_NE(record, nullptr);
+
+		std::array<std::uint8_t, 604> expected{};
+		const auto put32 = [&](std::size_t a_at, std::uint32_t a_value) { std::memcpy(&expected[a_at], &a_value, 4); };
+		put32(0, 1);
+		put32(4, 0x04040000);
+		std::memcpy(&expected[8], "Tarmacor - SFSE Plugin by Quenvar", 33);
+		std::memcpy(&expected[264], "Quenvar", 7);
+		put32(520, 2);
+		put32(524, 8);
+		put32(528, 0x010E0460);
+		put32(592, 0x000200D0);
+
+		EXPECT_EQ(std::memcmp(record, expected.data(), expected.size()), 0);
+		EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(record + 8)), 33u);
+	}
+
+	std::vector<std::string> export_names(HMODULE a_module)
+	{
+		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
+		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+		const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
+		const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+		std::vector<std::string> result;
+		for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+			result.emplace_back(reinterpret_cast<const char*>(base + names[i]));
+		}
+		EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames) << "no exports by ordinal only";
+		return result;
+	}
+
+	std::vector<std::string> imported_dlls(HMODULE a_module)
+	{
+		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
+		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+		std::vector<std::string> result;
+		for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
+			std::string name(reinterpret_cast<const char*>(base + d->Name));
+			for (auto& c : name) {
+				c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+			}
+			result.push_back(name);
+		}
+		return result;
+	}
+
+	TEST_F(PluginLoad, ExportsExactlyTheTwoEntryPointsAndNeedsOnlySystemDlls)
+	{
+		const auto plugin = load();
+		EXPECT_THAT(export_names(plugin), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
+		EXPECT_THAT(imported_dlls(plugin), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
+											   "shell32.dll", "ole32.dll", "version.dll", "advapi32.dll" }));
+	}
+
+	TEST_F(PluginLoad, LoadLogsNameAndVersionQueriesTheHostAndListensForSfse)
+	{
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+
+		EXPECT_THAT(documents_log_entries(), ElementsAre("info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		EXPECT_THAT(host().queried_ids(), ElementsAre(1u, 2u, 3u, 4u));
+		ASSERT_EQ(host().listeners().size(), 1u);
+		EXPECT_EQ(host().listeners()[0].sender, "SFSE");
+		EXPECT_EQ(host().listeners()[0].handle, host().options().pluginHandle);
+	}
+
+	TEST_F(PluginLoad, TheLogOfTheLastStartIsReplaced)
+	{
+		std::filesystem::create_directories(documents_log().parent_path());
+		std::ofstream(documents_log(), std::ios::binary) << "[old] line of an earlier start\r\n";
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		EXPECT_THAT(documents_log_entries(), ElementsAre("info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+	}
+
+	TEST_F(PluginLoad, TheLoadLineIsWrittenWhateverTheIniSays)
+	{
+		std::ofstream(_game.plugins() / "Tarmacor.ini", std::ios::binary) << "[Global]\r\nbLogging=0\r\n";
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+	}
+
+	TEST_F(PluginLoad, ARefusedListenerStillLoadsWithOneErrorLine)
+	{
+		load({ .acceptListeners = false });
+		EXPECT_TRUE(host().call_plugin_load());
+		EXPECT_EQ(host().dispatch(SFSE::MessagingInterface::kPostDataLoad), 0u);
+		EXPECT_THAT(documents_log_entries(), ElementsAre(
+												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
+												 "error: Failed to register messaging listener for SFSE"));
+	}
+
+	TEST_F(PluginLoad, NewerHostInterfacesAreUsedWithAWarning)
+	{
+		load({ .messagingVersion = 2, .menuVersion = 3 });
+		EXPECT_TRUE(host().call_plugin_load());
+		EXPECT_THAT(documents_log_entries(), ElementsAre(
+												 "warning: interface definition is out of date",
+												 "warning: interface definition is out of date",
+												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		EXPECT_EQ(host().listeners().size(), 1u);
+	}
+
+	TEST_F(PluginLoad, WithoutMessagingTheLoadSucceedsAndSaysWhy)
+	{
+		load({ .messagingVersion = std::nullopt });
+		EXPECT_TRUE(host().call_plugin_load());
+		EXPECT_THAT(documents_log_entries(), testing::Contains(testing::HasSubstr("no messaging interface")));
+	}
+
+	TEST_F(PluginLoad, OnlyThePostDataLoadMessageReachesTheListener)
+	{
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		for (std::uint32_t type : { 0u, 1u, 3u, 4u, 9u }) {
+			host().dispatch(type);
+		}
+		EXPECT_EQ(documents_log_entries().size(), 1u);
+		host().dispatch(SFSE::MessagingInterface::kPostDataLoad);
+		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] kPostDataLoad"));
+	}
+
+	// Checked before the log is opened: the box is all the player sees.
+	TEST_F(PluginLoad, ANullLoadInterfaceIsFatal)
+	{
+		EXPECT_EXIT(
+			{
+				load();
+				host().call_plugin_load(nullptr);
+			},
+			testing::ExitedWithCode(1),
+			testing::HasSubstr("message box [Tarmacor.dll]: SFSE/API.cpp("));
+	}
+}
