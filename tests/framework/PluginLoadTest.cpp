@@ -139,6 +139,17 @@ namespace
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
 	}
 
+	TEST_F(PluginLoad, ASecondLoadCallKeepsTheLogAndTheFirstInterfaces)
+	{
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		ASSERT_TRUE(host().call_plugin_load());
+		EXPECT_THAT(documents_log_entries(), ElementsAre(
+												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
+												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		EXPECT_THAT(host().queried_ids(), ElementsAre(1u, 2u, 3u, 4u));
+	}
+
 	TEST_F(PluginLoad, ARefusedListenerStillLoadsWithOneErrorLine)
 	{
 		load({ .acceptListeners = false });
