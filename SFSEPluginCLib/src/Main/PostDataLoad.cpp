@@ -1,6 +1,12 @@
 #include "PostDataLoad.h"
 
+#include <string>
+
+#include "DefaultIni.h"
+#include "IniFile.h"
 #include "Logging.h"
+#include "ProfileDump.h"
+#include "ProfileLoading.h"
 
 void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 {
@@ -8,4 +14,10 @@ void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 		return;
 	}
 	LOG_INFO("kPostDataLoad");
+
+	if (!DoesIniExist(std::string(VanillaIniName), "")) {
+		CreateDefaultIni();
+	}
+	ReloadAllProfilesAndSettings(true);
+	DumpAllProfiles();
 }

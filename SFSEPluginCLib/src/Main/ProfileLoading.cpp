@@ -1,0 +1,118 @@
+#include "ProfileLoading.h"
+
+#include <cctype>
+#include <string_view>
+#include <vector>
+
+#include "GlobalSettings.h"
+#include "IniBackup.h"
+#include "IniFile.h"
+#include "Logging.h"
+#include "Profiles.h"
+#include "ValueParsing.h"
+#include "ValueText.h"
+
+namespace
+{
+	bool IsGlobalSection(std::string_view a_name)
+	{
+		constexpr std::string_view global = "global";
+		if (a_name.size() != global.size()) {
+			return false;
+		}
+		for (std::size_t i = 0; i < a_name.size(); ++i) {
+			if (std::tolower(static_cast<unsigned char>(a_name[i])) != global[i]) {
+				return false;
+			}
+		}
+		return true;
+	}
+
+	struct IniSource
+	{
+		std::string_view baseName;
+		std::string_view fileName;
+		std::string_view logTerm;
+	};
+}
+
+void ReloadSettings(std::string iniName, std::string sectionName, Profile* applyToProfile)
+{
+	if (!applyToProfile) {
+		LOG_ERROR("could not reload settings from INI [", iniName, "] | applyToProfile");
+		return;
+	}
+	if (!DoesIniExist(iniName, "")) {
+		LOG_ERROR("could not reload settings from INI [", iniName, "] | DoesIniExist");
+		return;
+	}
+
+	auto& p = *applyToProfile;
+	const auto read = [&](const char* a_key) { return ReadIniValue(iniName, sectionName, a_key, ""); };
+	ApplyHotkeyText(p.iShowTimeEffectHotkey, read("iShowTimeEffectHotkey"));
+	ApplyHotkeyText(p.iRearViewHotkey, read("iRearViewHotkey"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinX, read("fPlayerFirstPersonCameraOffsetMinX"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxY, read("fPlayerFirstPersonCameraOffsetMaxY"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxZ, read("fPlayerFirstPersonCameraOffsetMaxZ"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxX, read("fPlayerFirstPersonCameraOffsetMaxX"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinY, read("fPlayerFirstPersonCameraOffsetMinY"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinZ, read("fPlayerFirstPersonCameraOffsetMinZ"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleUp, read("fPlayerFirstPersonCameraPanoramicAngleUp"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleDown, read("fPlayerFirstPersonCameraPanoramicAngleDown"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRight, read("fPlayerFirstPersonCameraPanoramicAngleLeftRight"));
+	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode, read("fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode"));
+	ApplySwitchText(p.bSmartAim, read("bSmartAim"));
+	ApplySwitchText(p.bRearView, read("bRearView"));
+	ApplySwitchText(p.bExitAnywhere, read("bExitAnywhere"));
+	ApplySwitchText(p.bCompanionChatter, read("bCompanionChatter"));
+	ApplySwitchText(p.bCompanionChatterAllowInThirdPerson, read("bCompanionChatterAllowInThirdPerson"));
+	ApplyHotkeyText(p.iCompanionChatterHotkey, read("iCompanionChatterHotkey"));
+	FillValueTexts(p);
+}
+
+void ReloadAllProfilesAndSettings(bool a_createBackup)
+{
+	if (a_createBackup) {
+		CreateBackupOfINI(std::string(VanillaIniName));
+	}
+
+	// The reload reports itself whatever the files say; their "bLogging"
+	// takes effect at the end.
+	bool bLoggingTemp = false;
+	bLogging = true;
+
+	Profiles.clear();
+	ReloadGlobalSettings(&bLoggingTemp);
+
+	static constexpr IniSource sources[] = {
+		{ VanillaIniName, "Tarmacor.ini", "VanillaINI" },
+		{ CustomIniName, "TarmacorCustom.ini", "CustomINI" },
+	};
+	for (const auto& source : sources) {
+		const auto sectionNames = GetIniSectionNames(std::string(PluginFolder), std::string(source.fileName));
+		if (sectionNames.empty()) {
+			LOG_WARNING(source.logTerm, "SectionNames.size == 0");
+			continue;
+		}
+		for (std::size_t i = 0; i < sectionNames.size(); ++i) {
+			const auto& name = sectionNames[i];
+			if (name.empty()) {
+				LOG_ERROR("sProfileName is empty in ", source.logTerm, " at (", i, ")");
+				continue;
+			}
+			if (IsGlobalSection(name)) {
+				continue;
+			}
+			Profile profile;
+			profile.sProfileName = name;
+			LOG_INFO("adding Profile [", name, "] from ", source.logTerm, " to Profiles | Profiles.size == ", Profiles.size());
+			ReloadSettings(std::string(source.baseName), name, &profile);
+			Profiles.push_back(std::move(profile));
+		}
+	}
+
+	if (!bLoggingTemp) {
+		LOG_INFO("logging was requested to be turned off");
+		bLogging = false;
+	}
+}

@@ -1,0 +1,109 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "DefaultIni.h"
+#include "Logging.h"
+#include "PostDataLoad.h"
+#include "Profiles.h"
+#include "SettingsTest.h"
+
+namespace
+{
+	using testing::Contains;
+	using testing::ElementsAre;
+	using testing::IsEmpty;
+	using PostDataLoad = test::SettingsTest;
+
+	void Deliver(std::uint32_t a_type)
+	{
+		SFSE::MessagingInterface::Message message{ "SFSE", a_type, 0, nullptr };
+		HandleOnPostDataLoad(&message);
+	}
+
+	const std::string DefaultFile = test::IniText({
+		"[Default]",
+		"iShowTimeEffectHotkey=0x20",
+		"iRearViewHotkey=0x51",
+		"fPlayerFirstPersonCameraOffsetMinX=-0.58",
+		"fPlayerFirstPersonCameraOffsetMaxY=-2.0",
+		"fPlayerFirstPersonCameraOffsetMaxZ=0.55",
+		"fPlayerFirstPersonCameraOffsetMaxX=0.0",
+		"fPlayerFirstPersonCameraOffsetMinY=0.0",
+		"fPlayerFirstPersonCameraOffsetMinZ=0.0",
+		"fPlayerFirstPersonCameraPanoramicAngleUp=90.0",
+		"fPlayerFirstPersonCameraPanoramicAngleDown=70.0",
+		"fPlayerFirstPersonCameraPanoramicAngleLeftRight=90.0",
+		"fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode=100.0",
+		"bSmartAim=1",
+		"bRearView=1",
+		"bExitAnywhere=1",
+		"bCompanionChatter=1",
+		"bCompanionChatterAllowInThirdPerson=1",
+		"iCompanionChatterHotkey=0xA0",
+		"[Global]",
+		"bLogging=0",
+		"bCreateVanillaINIBackup=1",
+	});
+
+	TEST_F(PostDataLoad, FirstStartWritesTheDefaultFileAndLoadsOneDefaultProfile)
+	{
+		Deliver(SFSE::MessagingInterface::kPostDataLoad);
+
+		EXPECT_EQ(ReadPluginFile("Tarmacor.ini"), DefaultFile);
+		EXPECT_EQ(ReadPluginFile("Tarmacor_backup.ini"), DefaultFile);
+		EXPECT_FALSE(PluginFileExists("TarmacorCustom.ini"));
+		ASSERT_EQ(Profiles.size(), 1u);
+		test::ExpectSameProfile(Profiles[0], test::Defaults("Default"));
+
+		// The written file turns logging off, so the dump stays silent.
+		EXPECT_FALSE(bLogging);
+		EXPECT_THAT(Entries(), ElementsAre(
+								   "info: [HandleOnPostDataLoad] kPostDataLoad",
+								   "info: [CreateBackupOfINI] created backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini]",
+								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
+								   "warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist",
+								   "info: [ReloadGlobalSettings] [Global] bLogging -> 0",
+								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
+								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 0",
+								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0",
+								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
+								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
+	}
+
+	TEST_F(PostDataLoad, AnExistingFileIsKeptAndTheProfilesAreDumped)
+	{
+		const auto user = test::IniText({ "[Global]", "bLogging=1", "[Default]", "bSmartAim=0" });
+		WritePluginFile("Tarmacor.ini", user);
+		Deliver(SFSE::MessagingInterface::kPostDataLoad);
+
+		EXPECT_EQ(ReadPluginFile("Tarmacor.ini"), user);
+		EXPECT_TRUE(bLogging);
+		const auto entries = Entries();
+		EXPECT_THAT(entries, Contains("info: [DumpAllProfiles]  ----------------- BEGIN ---------------- "));
+		EXPECT_THAT(entries, Contains("info: [DumpAllProfiles] [Profile: 0]"));
+		EXPECT_THAT(entries, Contains("info: [DumpProfileInfo] [Default] bSmartAim -> 0"));
+		EXPECT_EQ(entries.back(), "info: [DumpAllProfiles]  ----------------- END ---------------- ");
+		// Nine lines of the reload, then the markers, "[Profile: 0]" and eighteen rows.
+		EXPECT_EQ(entries.size(), 9u + 21u);
+	}
+
+	TEST_F(PostDataLoad, OtherMessagesAreIgnored)
+	{
+		Deliver(0);
+		Deliver(1);
+		Deliver(3);
+		HandleOnPostDataLoad(nullptr);
+		EXPECT_FALSE(PluginFileExists("Tarmacor.ini"));
+		EXPECT_THAT(Profiles, IsEmpty());
+		EXPECT_THAT(Entries(), IsEmpty());
+	}
+
+	TEST_F(PostDataLoad, TheDefaultFileIsNeverWrittenOverAnExistingOne)
+	{
+		const auto user = test::IniText({ "[Global]", "bLogging=1" });
+		WritePluginFile("Tarmacor.ini", user);
+		CreateDefaultIni();
+		EXPECT_EQ(ReadPluginFile("Tarmacor.ini"), user);
+		EXPECT_THAT(Entries(), ElementsAre("error: [CreateDefaultIni] could not create default INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] | it exists"));
+	}
+}

@@ -1,0 +1,109 @@
+#include "SettingsTest.h"
+
+#include <bit>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+#include "GlobalSettings.h"
+#include "Logging.h"
+#include "Profiles.h"
+#include "ValueText.h"
+
+namespace test
+{
+	std::string IniText(std::initializer_list<std::string_view> a_lines)
+	{
+		std::string text;
+		for (const auto line : a_lines) {
+			text += line;
+			text += "\r\n";
+		}
+		return text;
+	}
+
+	Profile Defaults(std::string a_name)
+	{
+		Profile p;
+		p.sProfileName = std::move(a_name);
+		FillValueTexts(p);
+		return p;
+	}
+
+	void ExpectSameProfile(const Profile& a_actual, const Profile& a_expected)
+	{
+		const auto bits = [](float a_value) { return std::bit_cast<std::uint32_t>(a_value); };
+#define TARMACOR_EXPECT_FIELD(a_field) EXPECT_EQ(a_actual.a_field, a_expected.a_field) << a_expected.sProfileName
+#define TARMACOR_EXPECT_FLOAT(a_field) EXPECT_EQ(bits(a_actual.a_field), bits(a_expected.a_field)) << #a_field << " of " << a_expected.sProfileName
+		TARMACOR_EXPECT_FIELD(sProfileName);
+		TARMACOR_EXPECT_FIELD(iShowTimeEffectHotkey);
+		TARMACOR_EXPECT_FIELD(iRearViewHotkey);
+		TARMACOR_EXPECT_FIELD(iCompanionChatterHotkey);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMinX);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMaxY);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMaxZ);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMaxX);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMinY);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraOffsetMinZ);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraPanoramicAngleUp);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraPanoramicAngleDown);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraPanoramicAngleLeftRight);
+		TARMACOR_EXPECT_FLOAT(fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode);
+		TARMACOR_EXPECT_FIELD(bSmartAim);
+		TARMACOR_EXPECT_FIELD(bRearView);
+		TARMACOR_EXPECT_FIELD(bExitAnywhere);
+		TARMACOR_EXPECT_FIELD(bCompanionChatter);
+		TARMACOR_EXPECT_FIELD(bCompanionChatterAllowInThirdPerson);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMinX);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMaxY);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMaxZ);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMaxX);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMinY);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraOffsetMinZ);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraPanoramicAngleUp);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraPanoramicAngleDown);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraPanoramicAngleLeftRight);
+		TARMACOR_EXPECT_FIELD(sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode);
+#undef TARMACOR_EXPECT_FIELD
+#undef TARMACOR_EXPECT_FLOAT
+	}
+
+	SettingsTest::SettingsTest()
+	{
+		bLogging = true;
+		bCreateVanillaINIBackup = true;
+		iTestStringValues = 0;
+		Profiles.clear();
+		CurrentProfile = Profile{};
+	}
+
+	std::filesystem::path SettingsTest::PluginFile(std::string_view a_name) const
+	{
+		return game.plugins() / a_name;
+	}
+
+	void SettingsTest::WritePluginFile(std::string_view a_name, std::string_view a_bytes) const
+	{
+		std::ofstream file(PluginFile(a_name), std::ios::binary | std::ios::trunc);
+		file.write(a_bytes.data(), static_cast<std::streamsize>(a_bytes.size()));
+		file.close();
+		ASSERT_TRUE(file.good()) << a_name;
+		// The platform keeps a parsed copy of an INI while its write time
+		// stays the same, and file times only move every few milliseconds:
+		// each write here gets a time of its own.
+		static const auto yearAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+		static int writes = 0;
+		std::filesystem::last_write_time(PluginFile(a_name), yearAgo + std::chrono::seconds(++writes));
+	}
+
+	std::string SettingsTest::ReadPluginFile(std::string_view a_name) const
+	{
+		std::ifstream file(PluginFile(a_name), std::ios::binary);
+		return { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
+	}
+
+	bool SettingsTest::PluginFileExists(std::string_view a_name) const
+	{
+		return std::filesystem::exists(PluginFile(a_name));
+	}
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A test of the settings code: a fresh game folder as the current directory
+// (so ".\Data\SFSE\Plugins\" is its own), a fresh log, and the plugin's
+// globals back at their start values.
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Profile.h"
+#include "TestLog.h"
+#include "sim/GameFolder.h"
+
+namespace test
+{
+	// INI lines joined with "\r\n", as the platform writes them.
+	std::string IniText(std::initializer_list<std::string_view> a_lines);
+
+	// A fresh record as the reader fills it when no key is given.
+	Profile Defaults(std::string a_name);
+
+	// Every field equal, floats to the bit.
+	void ExpectSameProfile(const Profile& a_actual, const Profile& a_expected);
+
+	class SettingsTest : public testing::Test
+	{
+	protected:
+		SettingsTest();
+
+		// A file in the plugin folder.
+		std::filesystem::path PluginFile(std::string_view a_name) const;
+		void WritePluginFile(std::string_view a_name, std::string_view a_bytes) const;
+		std::string ReadPluginFile(std::string_view a_name) const;
+		bool PluginFileExists(std::string_view a_name) const;
+
+		// "<level>: <message>" of every log line so far.
+		std::vector<std::string> Entries() const { return log.entries(); }
+
+		sim::GameFolder game;
+		TestLog log;
+	};
+}
