@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "AddressLibrary.h"
+
 namespace sim
 {
 	namespace
@@ -27,6 +29,7 @@ namespace sim
 	{
 		std::filesystem::remove_all(_root);
 		std::filesystem::create_directories(plugins());
+		write_address_libraries(plugins());
 		std::filesystem::current_path(_root);
 	}
 

@@ -1,6 +1,7 @@
 #pragma once
-// A fresh game folder for one test or one demo run: an empty directory with
-// Data\SFSE\Plugins\ inside, made the current directory (the game's folder is
+// A fresh game folder for one test or one demo run: a directory with
+// Data\SFSE\Plugins\ inside, holding the game's address library under its
+// Steam and its other name, made the current directory (the game's folder is
 // the process's current directory) until the object goes away.
 #include <filesystem>
 

@@ -1,6 +1,7 @@
 // SimStarfield: the simulated game. Started in a game folder (the current
-// directory), it loads Data\SFSE\Plugins\Tarmacor.dll the way the script
-// extender does, delivers the host's messages and prints the plugin's log.
+// directory), it writes its address library into Data\SFSE\Plugins\, loads
+// Data\SFSE\Plugins\Tarmacor.dll the way the script extender does, delivers
+// the host's messages and prints the plugin's log.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -10,6 +11,7 @@
 
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
+#include "sim/AddressLibrary.h"
 #include "sim/Host.h"
 #include "sim/MessageBoxes.h"
 
@@ -90,6 +92,7 @@ int wmain(int argc, wchar_t** argv)
 	}
 
 	try {
+		sim::write_address_libraries(L"Data\\SFSE\\Plugins");
 		sim::Host host(args.host);
 		const HMODULE plugin = host.load_plugin(args.plugin);
 		sim::capture_message_boxes(plugin);
