@@ -1,0 +1,91 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <vector>
+
+#include <windows.h>
+
+#include "RE/IDs.h"
+#include "REL/ID.h"
+#include "REL/Module.h"
+#include "sim/GameFolder.h"
+#include "sim/GameIndex.h"
+
+namespace
+{
+	using testing::ElementsAre;
+
+	TEST(GameIndex, EveryIdIsDistinctAndHasAPlaceOfItsOwnInTheGame)
+	{
+		std::set<std::uint64_t> ids;
+		for (const auto& entry : RE::IDs::all) {
+			ids.insert(entry.id.id());
+		}
+		EXPECT_EQ(ids.size(), RE::IDs::all.size());
+
+		std::set<std::uintptr_t> addresses;
+		const auto base = sim::game_base();
+		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+		for (const auto& entry : RE::IDs::all) {
+			const auto address = sim::game_address(entry.id);
+			ASSERT_GT(address, base) << entry.name;
+			EXPECT_LT(address - base, nt->OptionalHeader.SizeOfImage) << entry.name;
+			addresses.insert(address);
+		}
+		EXPECT_EQ(addresses.size(), RE::IDs::all.size());
+		EXPECT_EQ(sim::game_items().size(), RE::IDs::all.size());
+		EXPECT_EQ(sim::game_address(REL::ID(1)), 0u);
+	}
+
+	TEST(GameIndex, FunctionsAndCodeLieInTheGamesCodeAndNothingElseDoes)
+	{
+		const auto text = REL::Module::get().segment(REL::Segment::textx);
+		for (const auto& entry : RE::IDs::all) {
+			const auto address = sim::game_address(entry.id);
+			const bool inCode = address >= text.address() && address < text.address() + text.size();
+			const bool isCode = entry.kind == RE::IDs::Kind::function || entry.kind == RE::IDs::Kind::code;
+			EXPECT_EQ(inCode, isCode) << entry.name;
+		}
+	}
+
+	TEST(GameIndex, RelocationsReachTheGamesDataAndCodeSites)
+	{
+		const sim::GameFolder game;
+		using namespace RE::IDs;
+
+		const REL::Relocation<std::uint64_t*> slot9{ StringValueSlots[8] };
+		EXPECT_EQ(slot9.get(), &sim::game::StringValueSlots[8]);
+		EXPECT_EQ(*slot9, sim::game::StringValueSlots[8]);
+		EXPECT_EQ(slot9.offset(), slot9.address() - sim::game_base());
+
+		const REL::Relocation<float*> timeMultiplier{ CurrentTimeMultiplier };
+		*timeMultiplier = 0.25f;
+		EXPECT_EQ(sim::game::CurrentTimeMultiplier, 0.25f);
+		*timeMultiplier = 1.0f;
+
+		const REL::Relocation<void**> ui{ UI::Singleton };
+		EXPECT_EQ(ui.get(), &sim::game::UI);
+
+		// The game's own form of the Exit Anywhere instruction.
+		const REL::Relocation<const std::uint8_t*> exitSite{ ExitAnywhere::Function, ExitAnywhere::SiteDisplacement };
+		EXPECT_THAT(std::vector<std::uint8_t>(exitSite.get(), exitSite.get() + 7), ElementsAre(0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00));
+
+		// Two relative calls, each reached through the routine around it.
+		using IdleLine = std::uint64_t (*)(void*, void*, void*, void*);
+		const REL::Relocation<const std::uint8_t*> firstCall{ DialogueCallSites::Function, DialogueCallSites::FirstCall };
+		const REL::Relocation<const std::uint8_t*> secondCall{ DialogueCallSites::Function, DialogueCallSites::SecondCall };
+		EXPECT_EQ(*firstCall, 0xE8);
+		EXPECT_EQ(*secondCall, 0xE8);
+		const REL::Relocation<IdleLine> firstRoutine{ DialogueCallSites::Function, DialogueCallSites::FirstCall - 4 };
+		const REL::Relocation<IdleLine> secondRoutine{ DialogueCallSites::Function, DialogueCallSites::SecondCall - 4 };
+		EXPECT_EQ(firstRoutine(nullptr, nullptr, nullptr, nullptr), 1u);
+		EXPECT_EQ(secondRoutine(nullptr, nullptr, nullptr, nullptr), 2u);
+
+		// Slot 61 of the fade node's virtual table: the game's visibility update.
+		using Visibility = std::uint8_t (*)(void*, std::uint8_t);
+		const REL::Relocation<const std::uintptr_t*> vtable{ BSFadeNode::VTable };
+		EXPECT_EQ(reinterpret_cast<Visibility>(vtable.get()[61])(nullptr, 7), 7);
+	}
+}
