@@ -14,8 +14,13 @@ cmake --build --preset "$preset" --parallel "$(nproc)" --target Tarmacor SimStar
 
 game=$build/demo-game
 rm -rf "$game"
-mkdir -p "$game/Data/SFSE/Plugins"
-cp "$build/SFSEPluginCLib/Tarmacor.dll" "$game/Data/SFSE/Plugins/"
+plugins=$game/Data/SFSE/Plugins
+mkdir -p "$plugins"
+cp "$build/SFSEPluginCLib/Tarmacor.dll" "$plugins/"
+# A player's own file: logging on (the INI the plugin writes turns it off)
+# and a profile for one vehicle. Tarmacor.ini is left to the plugin.
+printf '[Global]\r\nbLogging=1\r\n[REV-8]\r\niRearViewHotkey=0x52\r\nfPlayerFirstPersonCameraPanoramicAngleUp=45\r\nbExitAnywhere=0\r\n' \
+  > "$plugins/TarmacorCustom.ini"
 
 ./tools/wine/prepare "$build/wineprefix" >/dev/null
 cd "$game"
@@ -23,5 +28,11 @@ status=0
 "$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" "$@" || status=$?
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
-echo "game folder: $game"
+for ini in Tarmacor.ini Tarmacor_backup.ini; do
+  if [ -f "$plugins/$ini" ]; then
+    echo "[demo] ----- $ini -----"
+    tr -d '\r' < "$plugins/$ini"
+  fi
+done
+echo "[demo] game folder: $game"
 exit $status
