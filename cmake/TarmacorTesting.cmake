@@ -42,7 +42,10 @@ endif()
 # Windows it carries the simulated game's version resource, so that it can
 # stand in for the game executable. WITH_PLUGIN_DLL copies the built
 # Tarmacor.dll beside it; RESOURCE_LOCK keeps its tests from running beside
-# others that hold the same lock (the real Documents log folder is one).
+# others that hold the same lock. The one in use is game_session: a test
+# that plays the game's own version shares what only one running game may
+# hold, the log in Documents and the address library's shared table (its
+# name is seen by every process under the same wineserver).
 function(tarmacor_add_gtest name)
   cmake_parse_arguments(arg "WITH_PLUGIN_DLL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
   set(sources ${arg_SOURCES})

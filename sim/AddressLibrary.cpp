@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <windows.h>
+
 #include "GameIndex.h"
 #include "REL/DatabasePack.h"
 #include "REL/Module.h"
@@ -39,9 +41,15 @@ namespace sim
 
 	void write_address_libraries(const std::filesystem::path& a_pluginsFolder)
 	{
-		const auto version = REL::Module::get().version();
+		std::wstring executable(MAX_PATH, L'\0');
+		executable.resize(::GetModuleFileNameW(nullptr, executable.data(), MAX_PATH));
+		// A game without a version resource has no library to match.
+		const auto version = REL::get_file_version(executable);
+		if (!version) {
+			return;
+		}
 		const auto entries = game_address_library();
-		write_address_library(a_pluginsFolder, version, true, entries);
-		write_address_library(a_pluginsFolder, version, false, entries);
+		write_address_library(a_pluginsFolder, *version, true, entries);
+		write_address_library(a_pluginsFolder, *version, false, entries);
 	}
 }

@@ -24,6 +24,6 @@ namespace sim
 		bool a_steam, std::span<const REL::database::mapping_t> a_entries);
 
 	// The running game's library under both names in a_pluginsFolder, as an
-	// installed game has it.
+	// installed game has it; nothing for a game without a version resource.
 	void write_address_libraries(const std::filesystem::path& a_pluginsFolder);
 }

@@ -28,11 +28,10 @@ status=0
 "$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" "$@" || status=$?
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
-for ini in Tarmacor.ini Tarmacor_backup.ini; do
-  if [ -f "$plugins/$ini" ]; then
-    echo "[demo] ----- $ini -----"
-    tr -d '\r' < "$plugins/$ini"
-  fi
-done
-echo "[demo] game folder: $game"
+if [ -f "$plugins/Tarmacor.ini" ]; then
+  echo "[demo] ----- Tarmacor.ini, as the plugin wrote it -----"
+  tr -d '\r' < "$plugins/Tarmacor.ini"
+fi
+echo "[demo] ----- $plugins -----"
+ls "$plugins"
 exit $status

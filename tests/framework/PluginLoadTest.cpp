@@ -190,6 +190,35 @@ namespace
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] kPostDataLoad"));
 	}
 
+	// Runs a program of the simulation in the current folder; its exit code.
+	DWORD run(const std::filesystem::path& a_program, std::wstring a_arguments)
+	{
+		std::wstring commandLine = L"\"" + a_program.wstring() + L"\" " + a_arguments;
+		STARTUPINFOW startup{};
+		startup.cb = sizeof(startup);
+		PROCESS_INFORMATION process{};
+		if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+			return static_cast<DWORD>(-1);
+		}
+		::WaitForSingleObject(process.hProcess, INFINITE);
+		DWORD exitCode = 0;
+		::GetExitCodeProcess(process.hProcess, &exitCode);
+		::CloseHandle(process.hThread);
+		::CloseHandle(process.hProcess);
+		return exitCode;
+	}
+
+	// A game whose version can't be read: the plugin declines to load and
+	// says why, instead of throwing into the host.
+	TEST_F(PluginLoad, AGameWithoutVersionResourceIsDeclinedWithAReason)
+	{
+		const auto plugin = _game.plugins() / L"Tarmacor.dll";
+		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", plugin);
+		EXPECT_EQ(run(test::executable_folder() / L"SimStarfieldUnversioned.exe", L"--no-log"), 2u);
+		EXPECT_THAT(documents_log_entries(), ElementsAre(
+			"error: [SFSEPlugin_Load] can't load | the game executable could not be described: bad optional access"));
+	}
+
 	// Checked before the log is opened: the box is all the player sees.
 	TEST_F(PluginLoad, ANullLoadInterfaceIsFatal)
 	{

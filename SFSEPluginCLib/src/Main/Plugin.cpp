@@ -30,7 +30,7 @@ extern "C" __declspec(dllexport) bool SFSEPlugin_Load(const SFSE::LoadInterface*
 	try {
 		SFSE::Init(a_sfse);
 	} catch (const std::exception& e) {
-		LOG_ERROR("can't load | ", e.what());
+		LOG_ERROR("can't load | the game executable could not be described: ", e.what());
 		return false;
 	}
 
