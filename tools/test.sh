@@ -3,7 +3,7 @@
 # Does all the set-up on a fresh Debian 12 machine (run as root).
 set -eu
 cd "$(dirname "$0")/.."
-./tools/setup-debian.sh
+./tools/setup-debian.sh --fuzz
 
 preset=${TARMACOR_PRESET:-mingw-ci}
 build=build/$preset
@@ -16,4 +16,10 @@ cmake --build --preset "$preset" --parallel "$(nproc)"
 status=0
 ctest --preset "$preset" --parallel "$(nproc)" || status=$?
 ./tools/wine/stop "$PWD/$build/wineprefix"
+
+# The Windows-free code once more, natively under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+cmake --preset native-sanitize
+cmake --build --preset native-sanitize --parallel "$(nproc)"
+ctest --preset native-sanitize --parallel "$(nproc)" || status=$?
 exit $status
