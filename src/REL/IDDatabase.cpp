@@ -104,9 +104,16 @@ namespace REL
 		}
 		path += L".bin";
 
-		if (!std::filesystem::exists(path)) {
-			SFSE::fatal_error(fmt::format("Failed to find address library file: \n{}",
-				SFSE::stl::utf16_to_utf8(path).value_or("<unknown filename>")));
+		// Resolutions run inside the game's threads: an error the existence
+		// test can't settle ends here with its reason rather than unwinding
+		// through game code.
+		std::error_code error;
+		if (!std::filesystem::exists(path, error)) {
+			const auto shown = SFSE::stl::utf16_to_utf8(path).value_or("<unknown filename>");
+			if (error) {
+				SFSE::fatal_error(fmt::format("Failed to find address library file: \n{}\n{}", shown, error.message()));
+			}
+			SFSE::fatal_error(fmt::format("Failed to find address library file: \n{}", shown));
 		}
 		return path;
 	}
