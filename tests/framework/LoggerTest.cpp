@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "Logging.h"
 #include "SFSE/Logger.h"
 #include "TestLog.h"
@@ -97,6 +99,30 @@ namespace
 		const auto folder = SFSE::log::log_directory();
 		ASSERT_TRUE(folder);
 		EXPECT_THAT(folder->wstring(), testing::EndsWith(L"\\Documents\\My Games\\Starfield\\SFSE\\Logs"));
+	}
+
+	HRESULT WINAPI failing_known_folder(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR* a_path)
+	{
+		*a_path = nullptr;
+		return E_FAIL;
+	}
+
+	TEST(LogFile, WithoutDocumentsFolderThereIsNoFileAndOneErrorLine)
+	{
+		test::TestLog log;
+		const auto self = ::GetModuleHandleW(nullptr);
+		auto* original = sim::patch_import(self, "shell32.dll", "SHGetKnownFolderPath", reinterpret_cast<void*>(&failing_known_folder));
+		ASSERT_NE(original, nullptr);
+
+		EXPECT_EQ(SFSE::log::log_directory(), std::nullopt);
+		SFSE::log::set_up_logger();  // keeps the logger it finds
+		SFSE::log::info("still here");
+		sim::patch_import(self, "shell32.dll", "SHGetKnownFolderPath", original);
+
+		EXPECT_THAT(log.entries(), ElementsAre(
+									   "error: failed to get known folder path",
+									   "error: failed to get known folder path",
+									   "info: still here"));
 	}
 
 	struct CountingPiece
