@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -188,6 +189,63 @@ namespace
 		EXPECT_EQ(documents_log_entries().size(), 1u);
 		host().dispatch(SFSE::MessagingInterface::kPostDataLoad);
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] kPostDataLoad"));
+	}
+
+	// Standard output sent to a file while it lives: the plugin's console
+	// logger, the one in place without a file log, writes there.
+	class CapturedStdout
+	{
+	public:
+		CapturedStdout() :
+			_path(_folder.path() / L"stdout.txt"),
+			_file(::CreateFileW(_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)),
+			_saved(::GetStdHandle(STD_OUTPUT_HANDLE))
+		{
+			::SetStdHandle(STD_OUTPUT_HANDLE, _file);
+		}
+		~CapturedStdout()
+		{
+			::SetStdHandle(STD_OUTPUT_HANDLE, _saved);
+			::CloseHandle(_file);
+		}
+		CapturedStdout(const CapturedStdout&) = delete;
+		CapturedStdout& operator=(const CapturedStdout&) = delete;
+
+		std::vector<std::string> lines() const { return test::read_log_lines(_path); }
+
+	private:
+		test::TempFolder _folder;
+		std::filesystem::path _path;
+		HANDLE _file;
+		HANDLE _saved;
+	};
+
+	// The log file's place taken by a folder (the prefix is shared: it goes
+	// again with the test).
+	struct FolderInPlaceOfTheLog
+	{
+		FolderInPlaceOfTheLog() { std::filesystem::create_directories(documents_log()); }
+		~FolderInPlaceOfTheLog() { std::filesystem::remove_all(documents_log()); }
+	};
+
+	TEST_F(PluginLoad, ALogFileThatCantBeOpenedStillLoadsWithOneErrorLine)
+	{
+		const FolderInPlaceOfTheLog blocked;
+		const CapturedStdout output;
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		EXPECT_EQ(host().listeners().size(), 1u) << "runs on: listens for the host's messages";
+		EXPECT_TRUE(std::filesystem::is_directory(documents_log()));
+
+		const auto lines = output.lines();
+		const auto errors = std::count_if(lines.begin(), lines.end(), [](const std::string& a_line) {
+			return a_line.find("[error]") != std::string::npos;
+		});
+		EXPECT_EQ(errors, 1) << testing::PrintToString(lines);
+		EXPECT_THAT(lines, testing::Contains(testing::EndsWith(
+							   "[error] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() +
+							   " | a folder of that name is in its place")));
+		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("[SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4")));
 	}
 
 	// Runs a program of the simulation in the current folder; its exit code.

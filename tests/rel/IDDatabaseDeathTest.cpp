@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,42 @@ namespace
 		REL::database::append_header(file, 2, version, "", 8, 0xFFFFFFFF);
 		REL::database::append_entries(file, kEntries, 8);
 		EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), NotLocated(version));
+	}
+
+	// Each of the two checks that end in "Failed to locate ..." is named by
+	// its own line in the box.
+	TEST(IDDatabaseDeathTest, TheTwoNotLocatedChecksNameTheirOwnLines)
+	{
+		const auto lineOf = [](std::string& a_line) {
+			return testing::Truly([&a_line](const std::string& a_output) {
+				std::smatch match;
+				const std::regex pattern(R"(IDDatabase\.cpp\((\d+)\): Failed to locate an appropriate address library)");
+				if (!std::regex_search(a_output, match, pattern)) {
+					return false;
+				}
+				a_line = match[1].str();
+				return true;
+			});
+		};
+		std::string countLine;
+		std::string readLine;
+		{
+			const test::DeathFolder folder(L"lines-count");
+			const auto version = test::OwnVersion(35);
+			bytes_t file;
+			REL::database::append_header(file, 2, version, "", 8, 0xFFFFFFFF);
+			EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), lineOf(countLine));
+		}
+		{
+			const test::DeathFolder folder(L"lines-read");
+			const auto version = test::OwnVersion(36);
+			auto file = REL::database::pack(version, kEntries);
+			file.resize(10);
+			EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), lineOf(readLine));
+		}
+		EXPECT_FALSE(countLine.empty());
+		EXPECT_FALSE(readLine.empty());
+		EXPECT_NE(countLine, readLine);
 	}
 
 	TEST(IDDatabaseDeathTest, AScaledOffsetWithPointerSize0IsRefused)
