@@ -11,7 +11,7 @@
 #include "Logging.h"
 #include "SFSE/Logger.h"
 #include "TestLog.h"
-#include "sim/ImportHook.h"
+#include "sim/platform/ImportHook.h"
 
 namespace
 {
