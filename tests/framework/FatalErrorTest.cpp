@@ -9,7 +9,7 @@
 #include "SFSE/Logger.h"
 #include "SFSE/SourceName.h"
 #include "TestLog.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {

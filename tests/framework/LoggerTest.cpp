@@ -12,7 +12,7 @@
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
 #include "TestLog.h"
-#include "sim/ImportHook.h"
+#include "sim/platform/ImportHook.h"
 
 namespace
 {

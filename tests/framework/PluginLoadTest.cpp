@@ -13,8 +13,9 @@
 #include "SFSE/Unicode.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
-#include "sim/Host.h"
-#include "sim/MessageBoxes.h"
+#include "sim/host/Host.h"
+#include "sim/platform/MessageBoxes.h"
+#include "sim/platform/PeImage.h"
 
 namespace
 {
@@ -72,42 +73,12 @@ namespace
 		EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(record + 8)), 33u);
 	}
 
-	std::vector<std::string> export_names(HMODULE a_module)
-	{
-		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
-		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
-		const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
-		const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
-		std::vector<std::string> result;
-		for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
-			result.emplace_back(reinterpret_cast<const char*>(base + names[i]));
-		}
-		EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames) << "no exports by ordinal only";
-		return result;
-	}
-
-	std::vector<std::string> imported_dlls(HMODULE a_module)
-	{
-		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
-		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-		std::vector<std::string> result;
-		for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
-			std::string name(reinterpret_cast<const char*>(base + d->Name));
-			for (auto& c : name) {
-				c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-			}
-			result.push_back(name);
-		}
-		return result;
-	}
-
 	TEST_F(PluginLoad, ExportsExactlyTheTwoEntryPointsAndNeedsOnlySystemDlls)
 	{
-		const auto plugin = load();
-		EXPECT_THAT(export_names(plugin), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
-		EXPECT_THAT(imported_dlls(plugin), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
+		const sim::PeImage plugin(load());
+		EXPECT_THAT(plugin.export_names(), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
+		EXPECT_EQ(plugin.export_count(), 2u) << "no exports by ordinal only";
+		EXPECT_THAT(plugin.imported_dlls(), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
 											   "shell32.dll", "ole32.dll", "version.dll", "advapi32.dll" }));
 	}
 
