@@ -195,7 +195,11 @@ namespace
 	// again with the test).
 	struct FolderInPlaceOfTheLog
 	{
-		FolderInPlaceOfTheLog() { std::filesystem::create_directories(documents_log()); }
+		FolderInPlaceOfTheLog()
+		{
+			std::filesystem::remove(documents_log());  // an earlier test's log
+			std::filesystem::create_directories(documents_log());
+		}
 		~FolderInPlaceOfTheLog() { std::filesystem::remove_all(documents_log()); }
 	};
 
