@@ -218,7 +218,7 @@ namespace
 		});
 		EXPECT_EQ(errors, 1) << testing::PrintToString(lines);
 		EXPECT_THAT(lines, testing::Contains(testing::EndsWith(
-							   "[error] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() +
+							   "] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() +
 							   " | a folder of that name is in its place")));
 		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("[SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4")));
 	}
