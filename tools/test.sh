@@ -4,6 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./tools/setup-debian.sh --fuzz
+./tools/check-format.sh
 
 preset=${TARMACOR_PRESET:-mingw-ci}
 build=build/$preset

@@ -119,10 +119,12 @@ namespace
 		SFSE::log::info("still here");
 		sim::patch_import(self, "shell32.dll", "SHGetKnownFolderPath", original);
 
+		// clang-format off
 		EXPECT_THAT(log.entries(), ElementsAre(
 									   "error: failed to get known folder path",
 									   "error: failed to get known folder path",
 									   "info: still here"));
+		// clang-format on
 	}
 
 	struct CountingPiece

@@ -106,8 +106,10 @@ namespace
 	{
 		const auto plugin = load();
 		EXPECT_THAT(export_names(plugin), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
+		// clang-format off
 		EXPECT_THAT(imported_dlls(plugin), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
 											   "shell32.dll", "ole32.dll", "version.dll", "advapi32.dll" }));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, LoadLogsNameAndVersionQueriesTheHostAndListensForSfse)
@@ -144,9 +146,11 @@ namespace
 		load();
 		ASSERT_TRUE(host().call_plugin_load());
 		ASSERT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_THAT(host().queried_ids(), ElementsAre(1u, 2u, 3u, 4u));
 	}
 
@@ -155,19 +159,23 @@ namespace
 		load({ .acceptListeners = false });
 		EXPECT_TRUE(host().call_plugin_load());
 		EXPECT_EQ(host().dispatch(SFSE::MessagingInterface::kPostDataLoad), 0u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "error: Failed to register messaging listener for SFSE"));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, NewerHostInterfacesAreUsedWithAWarning)
 	{
 		load({ .messagingVersion = 2, .menuVersion = 3 });
 		EXPECT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "warning: interface definition is out of date",
 												 "warning: interface definition is out of date",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_EQ(host().listeners().size(), 1u);
 	}
 
@@ -215,8 +223,10 @@ namespace
 		const auto plugin = _game.plugins() / L"Tarmacor.dll";
 		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", plugin);
 		EXPECT_EQ(run(test::executable_folder() / L"SimStarfieldUnversioned.exe", L"--no-log"), 2u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 			"error: [SFSEPlugin_Load] can't load | the game executable could not be described: bad optional access"));
+		// clang-format on
 	}
 
 	// Checked before the log is opened: the box is all the player sees.

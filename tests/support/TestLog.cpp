@@ -17,8 +17,10 @@ namespace test
 		std::filesystem::path fresh_folder(const wchar_t* a_kind)
 		{
 			static std::atomic<unsigned> counter{ 0 };
+			// clang-format off
 			auto path = std::filesystem::temp_directory_path() /
 			            (std::wstring(a_kind) + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
+			// clang-format on
 			std::filesystem::remove_all(path);
 			std::filesystem::create_directories(path);
 			return path;

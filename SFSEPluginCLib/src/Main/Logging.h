@@ -29,12 +29,14 @@ namespace Tarmacor::detail
 	}
 }
 
+// clang-format off
 #define TARMACOR_LOG(a_level, ...)                                                                                        \
 	do {                                                                                                              \
 		if (bLogging) {                                                                                               \
 			::Tarmacor::detail::WritePluginLine(a_level, static_cast<const char*>(__func__), std::source_location::current(), __VA_ARGS__); \
 		}                                                                                                             \
 	} while (false)
+// clang-format on
 
 #define LOG_INFO(...) TARMACOR_LOG(spdlog::level::info, __VA_ARGS__)
 #define LOG_WARNING(...) TARMACOR_LOG(spdlog::level::warn, __VA_ARGS__)
