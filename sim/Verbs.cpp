@@ -60,6 +60,31 @@ namespace sim
 		return routine(1, a_line.akSpeaker, 3, 4, 5, a_line.akTarget, 7, &world().dialogue.topicInfo, 9);
 	}
 
+	namespace
+	{
+		std::uint64_t narrow(std::int32_t a_value, std::uint64_t a_upper)
+		{
+			return (a_upper & 0xFFFFFFFF00000000) | static_cast<std::uint32_t>(a_value);
+		}
+
+		std::uint64_t bits(const void* a_pointer) { return reinterpret_cast<std::uintptr_t>(a_pointer); }
+	}
+
+	code::DialogueRun say_first_idle_line(const IdleLineArgs& a_args)
+	{
+		const std::uint64_t args[9]{ a_args.a1, narrow(a_args.a2, a_args.upperBytes), narrow(a_args.a3, a_args.upperBytes),
+			bits(a_args.akSpeaker), bits(a_args.akTarget), a_args.a6, a_args.a7, a_args.a8, a_args.a9 };
+		return code::run_dialogue_function(1, args);
+	}
+
+	code::DialogueRun say_second_idle_line(const IdleLineArgs& a_args)
+	{
+		const std::uint64_t args[9]{ a_args.a1, bits(a_args.akSpeaker), narrow(a_args.a2, a_args.upperBytes),
+			narrow(a_args.a3, a_args.upperBytes), a_args.a5, bits(a_args.akTarget),
+			(a_args.upperBytes & ~std::uint64_t{ 0xFF }) | static_cast<std::uint8_t>(a_args.c7), a_args.a8, a_args.a9 };
+		return code::run_dialogue_function(2, args);
+	}
+
 	std::size_t save_game() { return save_load_event(false); }
 	std::size_t load_game() { return save_load_event(true); }
 	std::size_t open_menu(std::string_view a_name) { return menu_event(a_name, true); }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sim/code/Code.h"
 #include "sim/world/World.h"
 
 namespace sim
@@ -25,6 +26,28 @@ namespace sim
 	};
 	game::TESTopicInfo* pick_first_idle_line(const IdleLine& a_line);
 	std::uint64_t pick_second_idle_line(const IdleLine& a_line);
+
+	// The same with every argument chosen, and what the run kept: the
+	// first call takes a1, a2, a3, speaker, target, a6 to a9; the second
+	// a1, speaker, a2 and a3 (as its a3 and a4), a5, target, the byte c7,
+	// a8, a9. Narrow arguments arrive with upperBytes above their own.
+	struct IdleLineArgs
+	{
+		std::uint64_t a1{ 0x1111222233334444 };
+		std::int32_t a2{ -2 };
+		std::int32_t a3{ 3 };
+		game::TESObjectREFR* akSpeaker{ nullptr };
+		game::TESObjectREFR* akTarget{ nullptr };
+		std::uint64_t a5{ 0x5555 };
+		std::uint64_t a6{ 0x6666 };
+		std::uint64_t a7{ 0x7777 };
+		char c7{ 'x' };
+		std::uint64_t a8{ 0x8888 };  // the second call: the topic info pointer
+		std::uint64_t a9{ 0x9999 };
+		std::uint64_t upperBytes{ 0xDEADBEEFFEEDFACE };
+	};
+	code::DialogueRun say_first_idle_line(const IdleLineArgs& a_args);
+	code::DialogueRun say_second_idle_line(const IdleLineArgs& a_args);
 
 	// The game saved or loaded: a save/load event to every registered sink.
 	std::size_t save_game();

@@ -12,25 +12,31 @@ namespace sim
 		using game::Actor;
 		using game::TESObjectREFR;
 
-		bool IsInScene(void* a_vm, std::uint32_t a_stackID, TESObjectREFR* a_ref)
+		// The game's answers are a byte: what lies above it in rax is not
+		// the answer, so the simulation puts something there.
+		std::uint64_t IsInScene(void* a_vm, std::uint32_t a_stackID, TESObjectREFR* a_ref)
 		{
 			world().calls.record("IsInScene", a_vm, a_stackID, a_ref);
 			const auto* actor = game::as_actor(a_ref);
-			return actor && actor->bInScene;
+			return 0xAB00 | (actor && actor->bInScene ? 1u : 0u);
 		}
 
-		bool IsTalking(void* a_vm, std::uint32_t a_stackID, Actor* a_actor)
+		std::uint64_t IsTalking(void* a_vm, std::uint32_t a_stackID, Actor* a_actor)
 		{
 			world().calls.record("IsTalking", a_vm, a_stackID, a_actor);
-			return a_actor && a_actor->bTalking;
+			return 0xCD00 | (a_actor && a_actor->bTalking ? 1u : 0u);
 		}
 
-		bool IsInDialogueWithPlayerConsole(TESObjectREFR** a_ref, std::uint64_t a_2, std::uint64_t a_3, std::uint32_t* a_result)
+		// Writes what the actor holds (any non-zero value is "yes"); its own
+		// return value means nothing.
+		std::uint64_t IsInDialogueWithPlayerConsole(TESObjectREFR** a_ref, std::uint64_t a_2, std::uint64_t a_3, std::uint32_t* a_result)
 		{
 			world().calls.record("IsInDialogueWithPlayer", a_ref, a_2, a_3, a_result);
-			const auto* actor = game::as_actor(*a_ref);
-			*a_result = actor && actor->bInDialogueWithPlayer ? 1 : 0;
-			return true;
+			const auto* actor = game::as_actor(a_ref ? *a_ref : nullptr);
+			if (actor && a_result) {
+				*a_result = actor->uInDialogueWithPlayer ? actor->uInDialogueWithPlayer : (actor->bInDialogueWithPlayer ? 1 : 0);
+			}
+			return 0x77;
 		}
 
 		bool InitiateDialogue(void* a_vm, std::uint32_t a_stackID, Actor* a_speaker, Actor* a_target, std::uint32_t a_5)
@@ -62,6 +68,7 @@ extern "C"
 	{
 		auto& world = sim::world();
 		world.calls.record("FirstIdleLine", a1, a2, a3, akSpeaker, akTarget, a6, a7, a8, a9);
+		world.dialogue.entryAlignments.push_back(sim_IdleLineEntryAlignment);
 		return world.dialogue.firstLineResult;
 	}
 
@@ -71,6 +78,7 @@ extern "C"
 	{
 		auto& world = sim::world();
 		world.calls.record("SecondIdleLine", a1, akSpeaker, a3, a4, a5, akTarget, a7, a8, a9);
+		world.dialogue.entryAlignments.push_back(sim_IdleLineEntryAlignment);
 		return world.dialogue.uSecondLineResult;
 	}
 }

@@ -17,7 +17,12 @@ namespace sim
 			auto& forms = world().forms;
 			world().calls.record("LookupByID", a_formID);
 			const auto it = forms.byID.find(a_formID);
-			return it == forms.byID.end() ? nullptr : it->second;
+			auto* form = it != forms.byID.end() ? it->second : nullptr;
+			if (!form) {
+				auto* ref = world().references.find(a_formID);
+				form = ref ? &ref->form : nullptr;
+			}
+			return form && !form->bUnloaded ? form : nullptr;
 		}
 
 		const char* GetFormFullName(game::TESForm* a_form)
@@ -26,12 +31,14 @@ namespace sim
 			return a_form ? a_form->fullName : nullptr;
 		}
 
-		// The game's run-time cast, only from a form to its name component.
+		// The game's run-time cast, only from a form to its name component,
+		// and only as the plugin must ask: no offset, not by reference.
 		void* RTDynamicCast(void* a_object, std::int32_t a_offset, const void* a_from, const void* a_to, std::int32_t a_isReference)
 		{
 			auto& world = sim::world();
 			world.calls.record("RTDynamicCast", a_object, a_offset, a_from, a_to, a_isReference);
-			if (!a_object || a_from != &world.forms.formDescriptor || a_to != &world.forms.fullNameDescriptor) {
+			if (!a_object || a_offset != 0 || a_isReference != 0 || a_from != &world.forms.formDescriptor ||
+				a_to != &world.forms.fullNameDescriptor) {
 				return nullptr;
 			}
 			return static_cast<game::TESForm*>(a_object)->fullNameComponent;

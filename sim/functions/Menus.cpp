@@ -11,6 +11,7 @@ namespace sim
 			auto& world = sim::world();
 			const auto name = a_menuName ? text_of(*a_menuName) : std::string_view{};
 			world.calls.record("IsMenuOpen", a_ui, a_menuName);
+			world.menus.asked.emplace_back(name);
 			return a_ui == &world.menus.ui && world.menus.open.contains(std::string(name));
 		}
 

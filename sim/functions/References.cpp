@@ -17,6 +17,9 @@ namespace sim
 		void ReleaseReference(TESObjectREFR* a_ref)
 		{
 			world().calls.record("TESObjectREFR::Release", a_ref);
+			if (a_ref) {
+				--a_ref->iCountedReferences;
+			}
 		}
 
 		// Fills a_out with a counted reference to what a_handle names.
@@ -25,8 +28,13 @@ namespace sim
 			auto& references = world().references;
 			world().calls.record("LookupREFRByHandleNative", *a_handle, a_out);
 			const auto handle = *a_handle;
-			*a_out = handle < references.byHandle.size() ? references.byHandle[handle] : nullptr;
-			return *a_out != nullptr;
+			auto* ref = handle < references.byHandle.size() ? references.byHandle[handle] : nullptr;
+			if (!ref || ref->form.bUnloaded) {
+				return false;  // *a_out as it was
+			}
+			++ref->iCountedReferences;
+			*a_out = ref;
+			return true;
 		}
 
 		bool MatchesForm(TESObjectREFR* a_ref, const game::TESForm* a_form)
@@ -35,10 +43,13 @@ namespace sim
 			return a_ref && a_form && a_ref->baseObject == a_form;
 		}
 
-		// Searches what lies at byte 8 of an extra data list.
+		// Searches what lies at byte 8 of an extra data list; the record
+		// says whether the list's lock was held.
 		void* GetExtraByType(game::ExtraTextDisplayData* const* a_extra, std::uint32_t a_type)
 		{
-			world().calls.record("ExtraDataList::GetByType", a_extra, a_type);
+			const auto* list = reinterpret_cast<const game::ExtraDataList*>(reinterpret_cast<const std::byte*>(a_extra) -
+				offsetof(game::ExtraDataList, displayName));
+			world().calls.record("ExtraDataList::GetByType", a_extra, a_type, list->lock != 0);
 			return a_type == game::kExtraTextDisplayData ? *a_extra : nullptr;
 		}
 

@@ -34,6 +34,51 @@ namespace sim
 		return file;
 	}
 
+	game::TESPackedFile& Forms::add_full(std::string_view a_name, std::uint8_t a_compileIndex)
+	{
+		return add_file(a_name, FileKind::full, a_compileIndex);
+	}
+
+	game::TESPackedFile& Forms::add_small(std::string_view a_name, std::uint8_t a_compileIndex, std::uint16_t a_smallIndex)
+	{
+		return add_file(a_name, FileKind::small, a_compileIndex, a_smallIndex);
+	}
+
+	game::TESPackedFile& Forms::add_medium(std::string_view a_name, std::uint8_t a_compileIndex, std::uint8_t a_mediumIndex)
+	{
+		return add_file(a_name, FileKind::medium, a_compileIndex, a_mediumIndex);
+	}
+
+	void Forms::add_null_file(FileKind a_kind)
+	{
+		auto link = [](std::vector<game::TESPackedFile*>& a_list, game::FileList& a_view) {
+			a_list.push_back(nullptr);
+			a_view.count = static_cast<std::uint32_t>(a_list.size());
+			a_view.files = a_list.data();
+		};
+		switch (a_kind) {
+		case FileKind::full:
+			link(fullFiles, dataHandler.fullFiles);
+			break;
+		case FileKind::small:
+			link(smallFiles, dataHandler.smallFiles);
+			break;
+		case FileKind::medium:
+			link(mediumFiles, dataHandler.mediumFiles);
+			break;
+		}
+	}
+
+	game::TESForm& Forms::add_base(std::uint32_t a_formID, std::string_view a_name, std::uint8_t a_type)
+	{
+		auto& form = add_form(a_formID, a_type);
+		auto& component = nameComponents.emplace_back();
+		component.vtable = full_name_vtable();
+		component.name = names.emplace_back(a_name).c_str();
+		form.fullNameComponent = &component;
+		return form;
+	}
+
 	game::TESForm& Forms::add_form(std::uint32_t a_formID, std::uint8_t a_type, const char* a_fullName)
 	{
 		auto& form = forms.emplace_back();

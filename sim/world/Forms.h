@@ -22,11 +22,13 @@ namespace sim
 			std::uint32_t formID;  // 0x28
 			// The simulation's own: what the virtual functions answer.
 			std::uint8_t formType;
-			std::byte pad2D[3];
+			bool bUnloaded;  // an unloaded reference: not found by ID or handle
+			std::byte pad2E[2];
 			const char* fullName;                   // RE::TESForm::GetFullName's answer
 			struct TESFullName* fullNameComponent;  // RTDynamicCast's answer
 		};
 		static_assert(offsetof(TESForm, formID) == 0x28);
+		static_assert(sizeof(TESForm) == 0x40);  // a reference's own data follows
 		inline constexpr std::size_t kGetFormTypeSlot = 0x110 / 8;
 
 		// The name component; GetFullName at byte 0x60 of its table.
@@ -85,6 +87,9 @@ namespace sim
 		medium,
 	};
 
+	inline constexpr std::uint8_t kNpcFormType = 0x2D;
+	inline constexpr std::uint8_t kActivatorFormType = 0x25;
+
 	struct Forms
 	{
 		game::DataHandler dataHandler{};
@@ -103,5 +108,18 @@ namespace sim
 			std::uint16_t a_smallOrMediumIndex = 0);
 		// A plain form of a_type the game finds by a_formID.
 		game::TESForm& add_form(std::uint32_t a_formID, std::uint8_t a_type = 0, const char* a_fullName = nullptr);
+
+		// "a small file SFBGS004.esm with indexes 0xFE/3"
+		game::TESPackedFile& add_full(std::string_view a_name, std::uint8_t a_compileIndex);
+		game::TESPackedFile& add_small(std::string_view a_name, std::uint8_t a_compileIndex, std::uint16_t a_smallIndex);
+		game::TESPackedFile& add_medium(std::string_view a_name, std::uint8_t a_compileIndex, std::uint8_t a_mediumIndex);
+		// A null entry in one of the lists, as the game may hold.
+		void add_null_file(FileKind a_kind);
+
+		// A base object (form type NPC unless given) with a name component
+		// holding a_name; the game's own name query answers null for it.
+		game::TESForm& add_base(std::uint32_t a_formID, std::string_view a_name, std::uint8_t a_type = kNpcFormType);
+		std::deque<game::TESFullName> nameComponents;
+		std::deque<std::string> names;
 	};
 }

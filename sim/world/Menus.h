@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "sim/world/Events.h"
 
@@ -24,6 +25,7 @@ namespace sim
 		game::UI ui{};
 		game::UI* uiGlobal{ nullptr };  // RE::UI
 		std::set<std::string> open;
+		std::vector<std::string> asked;  // menu names IsMenuOpen was asked about, in order
 		bool bGameMenuPaused{ false };
 	};
 }

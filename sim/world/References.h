@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string_view>
 #include <vector>
 
 #include "sim/world/Forms.h"
@@ -53,7 +54,10 @@ namespace sim
 		struct TESObjectREFR
 		{
 			TESForm form;
-			std::byte pad40[0x58];
+			// The simulation's own: counted references handed out by the
+			// handle lookup and not yet released.
+			std::int32_t iCountedReferences;
+			std::byte pad44[0x54];
 			TESForm* baseObject;  // 0x98
 			std::byte padA0[0x10];
 			TESObjectCELL* parentCell;  // 0xB0
@@ -78,6 +82,7 @@ namespace sim
 			bool bTalking;
 			bool bInScene;
 			bool bInDialogueWithPlayer;
+			std::uint32_t uInDialogueWithPlayer;     // written as it stands if not zero
 			float fInVehicle;                        // RE::ConsoleCommand::IsInVehicle
 			TESObjectREFR* vehicle;                  // RE::ActorNative::GetVehicle
 			std::vector<const TESForm*> checkForms;  // CheckForm is true for these
@@ -121,9 +126,28 @@ namespace sim
 		std::vector<std::uint64_t> handleElements;
 		std::vector<game::TESObjectREFR*> byHandle;  // handle n names byHandle[n], null for none
 
+		// Extra data of the references given display names.
+		std::deque<game::ExtraDataList> extraLists;
+		std::deque<game::ExtraTextDisplayData> displayNames;
+
 		// An actor (not the player) standing in the exterior.
 		game::Actor& add_actor(std::uint32_t a_formID);
+		// "an actor named Mira": an actor of a_base, or the one whose base
+		// object (in a_forms) carries the name.
+		game::Actor& add_actor(std::uint32_t a_formID, game::TESForm* a_base);
+		game::Actor& add_actor(Forms& a_forms, std::string_view a_name, std::uint32_t a_formID);
+		// A reference of a_type (not an actor) to a_base (may be null).
+		game::TESObjectREFR& add_reference(std::uint32_t a_formID, std::uint8_t a_type, game::TESForm* a_base);
 		// A handle for a_ref in the game's list; returns the handle.
 		std::uint32_t add_handle(game::TESObjectREFR* a_ref);
+		// The handle a_handle for a_ref (null: a handle the game knows no
+		// reference for). The list's element carries other bits below it.
+		void add_handle(std::uint32_t a_handle, game::TESObjectREFR* a_ref);
+		// Gives a_ref extra data with a display name entry (null: an entry
+		// without a string).
+		void set_display_name(game::TESObjectREFR& a_ref, const game::StringEntry* a_entry);
+
+		// The player, an actor or a reference with a_formID; null for none.
+		game::TESObjectREFR* find(std::uint32_t a_formID) noexcept;
 	};
 }

@@ -26,12 +26,37 @@ namespace sim
 		return &entry;
 	}
 
+	game::StringEntry& Strings::add_string(std::string_view a_text)
+	{
+		return add_string(a_text, static_cast<std::uint32_t>(a_text.size()));
+	}
+
+	game::StringEntry& Strings::add_string(std::string_view a_text, std::uint32_t a_length)
+	{
+		auto& entry = pool.emplace_back();
+		entry.length = a_length;
+		std::memcpy(entry.text, a_text.data(), std::min(a_text.size(), sizeof(entry.text) - 1));
+		return entry;
+	}
+
+	game::StringEntry& Strings::add_forwarding(const game::StringEntry* a_target)
+	{
+		auto& entry = pool.emplace_back();
+		entry.flags = game::StringEntry::kForwards;
+		entry.forward = a_target;
+		return entry;
+	}
+
 	std::string_view text_of(const game::GameString& a_string) noexcept
 	{
 		const auto* entry = a_string.entry;
-		while (entry && (entry->flags & game::StringEntry::kForwards)) {
-			entry = entry->forward;
+		for (int hops = 0; entry && (entry->flags & game::StringEntry::kForwards); ++hops) {
+			entry = hops < 64 ? entry->forward : nullptr;
 		}
-		return entry ? std::string_view(entry->text, entry->length) : std::string_view{};
+		if (!entry) {
+			return {};
+		}
+		const auto length = std::min<std::size_t>(entry->length, sizeof(entry->text));
+		return { entry->text, ::strnlen(entry->text, length) };
 	}
 }

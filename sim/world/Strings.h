@@ -54,8 +54,15 @@ namespace sim
 		const game::StringEntry* intern(std::string_view a_text);
 		// An entry that forwards to a_target (null ends the chain).
 		const game::StringEntry* forwarding(const game::StringEntry* a_target);
+		// A new plain entry of a_text (cut to fit) whose length says
+		// a_length, or the text's own; and a new forwarding entry. Tests may
+		// change both.
+		game::StringEntry& add_string(std::string_view a_text);
+		game::StringEntry& add_string(std::string_view a_text, std::uint32_t a_length);
+		game::StringEntry& add_forwarding(const game::StringEntry* a_target);
 	};
 
-	// The text of a game string: forwarding followed; empty for null.
+	// The text of a game string: forwarding followed (a loop reads as
+	// empty); up to the first zero within its length; empty for null.
 	std::string_view text_of(const game::GameString& a_string) noexcept;
 }
