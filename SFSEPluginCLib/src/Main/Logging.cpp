@@ -1,3 +1,3 @@
 #include "Logging.h"
 
-bool bLogging = true;
+std::atomic<bool> bLogging{ true };
