@@ -16,7 +16,7 @@
 
 void InitializeGameData()
 {
-	CaptureStringValueSlots();
+	CaptureStringValueSlots(GetStringValueSlotAddresses());
 	if (iTestStringValues > 0) {
 		CopyFirstStringValueInto(StringValueGroup::kA);
 	}

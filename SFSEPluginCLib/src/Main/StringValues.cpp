@@ -36,18 +36,19 @@ namespace
 		}
 	}
 
-	// The slots' addresses never change while the game runs: resolved once.
-	const std::array<std::uint64_t*, 9>& SlotAddresses()
-	{
-		static const auto addresses = [] {
-			std::array<std::uint64_t*, 9> result{};
-			for (std::size_t i = 0; i < result.size(); ++i) {
-				result[i] = reinterpret_cast<std::uint64_t*>(RE::IDs::StringValueSlots[i].address());
-			}
-			return result;
-		}();
-		return addresses;
-	}
+}
+
+const std::array<std::uint64_t*, 9>& GetStringValueSlotAddresses()
+{
+	// The slots never move while the game runs.
+	static const auto addresses = [] {
+		std::array<std::uint64_t*, 9> result{};
+		for (std::size_t i = 0; i < result.size(); ++i) {
+			result[i] = reinterpret_cast<std::uint64_t*>(RE::IDs::StringValueSlots[i].address());
+		}
+		return result;
+	}();
+	return addresses;
 }
 
 void CopyFirstStringValueInto(StringValueGroup a_group) noexcept
@@ -65,11 +66,10 @@ void RestoreStringValues(StringValueGroup a_group) noexcept
 	}
 }
 
-void CaptureStringValueSlots()
+void CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
 {
-	const auto& addresses = SlotAddresses();
-	for (std::size_t i = 0; i < addresses.size(); ++i) {
-		auto* address = addresses[i];
+	for (std::size_t i = 0; i < a_addresses.size(); ++i) {
+		auto* address = a_addresses[i];
 		if (!address) {
 			ShowErrorAndExit(kMissingSlotTexts[i]);
 		}

@@ -1,0 +1,17 @@
+#pragma once
+// The game's steady clock as the performance counter reports it: ticks of
+// 100 ns. Time moves only when a test or the demo moves it.
+#include <cstdint>
+
+namespace sim
+{
+	struct Clock
+	{
+		static constexpr std::int64_t kTicksPerSecond = 10'000'000;
+		// Well away from zero: a clock read at start-up is never "just now".
+		std::int64_t iTicks{ 1000 * kTicksPerSecond };
+
+		void advance_ms(double a_milliseconds) noexcept { iTicks += static_cast<std::int64_t>(a_milliseconds * 10'000.0); }
+		std::int64_t nanoseconds() const noexcept { return iTicks * 100; }
+	};
+}
