@@ -1,5 +1,7 @@
 #include "GameIndex.h"
 
+#include "sim/functions/Rows.h"
+
 #include <algorithm>
 #include <array>
 
@@ -38,17 +40,12 @@ namespace
 // game has it.
 extern "C"
 {
-	// The two idle-line functions the dialogue function calls.
-	std::uint64_t sim_DialogueFirstTarget(void*, void*, void*, void*) { return 1; }
-	std::uint64_t sim_DialogueSecondTarget(void*, void*, void*, void*) { return 2; }
-
 	// Slot 61 of the fade node's virtual table: the game's own visibility
 	// update; the other slots do nothing.
 	std::uint8_t sim_FadeNodeUpdateVisibility(void*, std::uint8_t a_state) { return a_state; }
 	void sim_VirtualStandIn() {}
 
 	extern const std::byte sim_ExitAnywhereFunction[];
-	extern const std::byte sim_DialogueFunction[];
 	extern const std::uintptr_t sim_BSFadeNodeVTable[];
 }
 
@@ -56,11 +53,8 @@ extern "C"
 #error "the simulated game's code sites are written in GNU assembler (MinGW)"
 #endif
 
-// sim_ExitAnywhereFunction + 0x6F8: the game's own 7-byte compare.
-// sim_DialogueFunction + 0x239 and + 0x28E: 5-byte relative calls. Each is
-// wrapped into a small routine (entries at + 0x235 and + 0x28A) that
-// forwards its four register arguments to the call and returns its result,
-// so the simulation can run the hooked call like the game does.
+// sim_ExitAnywhereFunction + 0x6F8: the game's own 7-byte compare. The
+// dialogue function is in code/DialogueFunction.cpp.
 asm(R"(
 	.section .text$sim_game_code,"xr"
 	.balign 16
@@ -70,20 +64,6 @@ sim_ExitAnywhereFunction:
 	.byte 0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00
 	.fill 9, 1, 0xCC
 
-	.balign 16
-	.globl sim_DialogueFunction
-sim_DialogueFunction:
-	.fill 0x235, 1, 0xCC
-	subq $0x28, %rsp
-	call sim_DialogueFirstTarget
-	addq $0x28, %rsp
-	ret
-	.fill 0x28A - 0x243, 1, 0xCC
-	subq $0x28, %rsp
-	call sim_DialogueSecondTarget
-	addq $0x28, %rsp
-	ret
-	.fill 8, 1, 0xCC
 
 	.section .rdata$sim_game_vtable,"dr"
 	.balign 8
@@ -130,7 +110,7 @@ namespace sim
 		std::array<GameItem, RE::IDs::all.size()> make_items()
 		{
 			using namespace RE::IDs;
-			return { {
+			std::array<GameItem, RE::IDs::all.size()> items{ {
 				{ BSTEventSource::RegisterSink, placeholder_function<BSTEventSource::RegisterSink.id()>() },
 				{ TESObjectREFR::Release, placeholder_function<TESObjectREFR::Release.id()>() },
 				{ GameString::Release, placeholder_function<GameString::Release.id()>() },
@@ -167,7 +147,7 @@ namespace sim
 				{ ReferenceHandleList, address_of(game::ReferenceHandleList) },
 				{ UI::IsMenuOpen, placeholder_function<UI::IsMenuOpen.id()>() },
 				{ ConsoleCommand::IsInVehicle, placeholder_function<ConsoleCommand::IsInVehicle.id()>() },
-				{ DialogueCallSites::Function, reinterpret_cast<std::uintptr_t>(sim_DialogueFunction) },
+				{ DialogueCallSites::Function, 0 },
 				{ StringValueSlots[0], address_of(game::StringValueSlots[0]) },
 				{ StringValueSlots[1], address_of(game::StringValueSlots[1]) },
 				{ StringValueSlots[2], address_of(game::StringValueSlots[2]) },
@@ -178,6 +158,17 @@ namespace sim
 				{ StringValueSlots[7], address_of(game::StringValueSlots[7]) },
 				{ StringValueSlots[8], address_of(game::StringValueSlots[8]) },
 			} };
+			// Areas with behaviour of their own replace the placeholders.
+			for (const auto& rows : { forms_items(), dialogue_items() }) {
+				for (const auto& row : rows) {
+					for (auto& item : items) {
+						if (item.id == row.id) {
+							item.address = row.address;
+						}
+					}
+				}
+			}
+			return items;
 		}
 	}
 

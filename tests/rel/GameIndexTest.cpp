@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "REL/Module.h"
 #include "sim/GameFolder.h"
 #include "sim/GameIndex.h"
+#include "sim/code/DialogueFunction.h"
 
 namespace
 {
@@ -72,16 +74,18 @@ namespace
 		const REL::Relocation<const std::uint8_t*> exitSite{ ExitAnywhere::Function, ExitAnywhere::SiteDisplacement };
 		EXPECT_THAT(std::vector<std::uint8_t>(exitSite.get(), exitSite.get() + 7), ElementsAre(0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00));
 
-		// Two relative calls, each reached through the routine around it.
-		using IdleLine = std::uint64_t (*)(void*, void*, void*, void*);
+		// Two relative calls to the game's two idle-line functions.
 		const REL::Relocation<const std::uint8_t*> firstCall{ DialogueCallSites::Function, DialogueCallSites::FirstCall };
 		const REL::Relocation<const std::uint8_t*> secondCall{ DialogueCallSites::Function, DialogueCallSites::SecondCall };
+		const auto target = [](const REL::Relocation<const std::uint8_t*>& a_call) {
+			std::int32_t displacement = 0;
+			std::memcpy(&displacement, a_call.get() + 1, 4);
+			return a_call.address() + 5 + static_cast<std::uintptr_t>(static_cast<std::intptr_t>(displacement));
+		};
 		EXPECT_EQ(*firstCall, 0xE8);
 		EXPECT_EQ(*secondCall, 0xE8);
-		const REL::Relocation<IdleLine> firstRoutine{ DialogueCallSites::Function, DialogueCallSites::FirstCall - 4 };
-		const REL::Relocation<IdleLine> secondRoutine{ DialogueCallSites::Function, DialogueCallSites::SecondCall - 4 };
-		EXPECT_EQ(firstRoutine(nullptr, nullptr, nullptr, nullptr), 1u);
-		EXPECT_EQ(secondRoutine(nullptr, nullptr, nullptr, nullptr), 2u);
+		EXPECT_EQ(target(firstCall), reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry));
+		EXPECT_EQ(target(secondCall), reinterpret_cast<std::uintptr_t>(sim_IdleLine02Entry));
 
 		// Slot 61 of the fade node's virtual table: the game's visibility update.
 		using Visibility = std::uint8_t (*)(void*, std::uint8_t);

@@ -1,0 +1,288 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include <fmt/format.h>
+#include <windows.h>
+
+#include "GameTest.h"
+#include "Logging.h"
+#include "PassengerIdleChatterFix.h"
+#include "RE/IDs.h"
+#include "REL/ID.h"
+#include "SFSE/Trampoline.h"
+#include "sim/code/DialogueFunction.h"
+#include "sim/functions/Dialogue.h"
+
+namespace
+{
+	using PassengerIdleChatterFix::PassengerIdleChatterFunc;
+	using testing::ElementsAre;
+	using testing::ElementsAreArray;
+	using testing::HasSubstr;
+	using testing::IsEmpty;
+
+	std::uintptr_t Site(std::ptrdiff_t a_displacement)
+	{
+		return REL::Relocation<std::uintptr_t*>(RE::IDs::DialogueCallSites::Function, a_displacement).address();
+	}
+
+	std::array<std::uint8_t, 5> BytesAt(std::uintptr_t a_address)
+	{
+		std::array<std::uint8_t, 5> bytes;
+		std::memcpy(bytes.data(), reinterpret_cast<const void*>(a_address), bytes.size());
+		return bytes;
+	}
+
+	std::string At(const sim::Form& a_form)
+	{
+		return fmt::format("{:X}", reinterpret_cast<std::uintptr_t>(&a_form.data));
+	}
+
+	// The game's dialogue function with both calls as the game has them; each
+	// test that hooks them puts the game's bytes back when it ends.
+	class IdleChatterHookTest : public test::GameTest
+	{
+	protected:
+		IdleChatterHookTest() :
+			site01(Site(RE::IDs::DialogueCallSites::FirstCall)),
+			site02(Site(RE::IDs::DialogueCallSites::SecondCall)),
+			game01(BytesAt(site01)),
+			game02(BytesAt(site02))
+		{
+			world.dialogue.firstResult = 0x7F00123456;
+			world.dialogue.secondResult = 42;
+			args.speaker = &mira;
+			args.target = &player;
+		}
+
+		~IdleChatterHookTest() override
+		{
+			Restore(site01, game01);
+			Restore(site02, game02);
+		}
+
+		static void Restore(std::uintptr_t a_site, const std::array<std::uint8_t, 5>& a_bytes)
+		{
+			DWORD old = 0;
+			::VirtualProtect(reinterpret_cast<void*>(a_site), 5, PAGE_EXECUTE_READWRITE, &old);
+			std::memcpy(reinterpret_cast<void*>(a_site), a_bytes.data(), a_bytes.size());
+			::VirtualProtect(reinterpret_cast<void*>(a_site), 5, old, &old);
+		}
+
+		void Install()
+		{
+			trampoline.create(512);
+			ASSERT_TRUE(PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, site01));
+			ASSERT_TRUE(PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, site02));
+		}
+
+		// Both calls travelled site -> stub -> hook -> the game's function:
+		// the stack and the callee-saved registers are as they were.
+		static void ExpectClean(const sim::IdleLineOutcome& a_outcome)
+		{
+			EXPECT_TRUE(a_outcome.stackKept);
+			EXPECT_TRUE(a_outcome.registersKept);
+		}
+
+		std::string Description(const sim::Form& a_form, const char* a_name) const
+		{
+			return fmt::format("[{} | {:08X} | 75 | {}]", At(a_form), a_form.id(), a_name);
+		}
+
+		sim::Form& mira = world.forms.add_actor("Mira", 0x0001A2B3);
+		sim::Form& player = world.forms.add_actor("Player", 0x14);
+		sim::IdleLineArgs args;
+		SFSE::Trampoline trampoline{ "Test Trampoline" };
+		std::uintptr_t site01;
+		std::uintptr_t site02;
+		std::array<std::uint8_t, 5> game01;
+		std::array<std::uint8_t, 5> game02;
+	};
+
+	TEST_F(IdleChatterHookTest, BeforeInstallationTheGamesOwnFunctionsAnswer)
+	{
+		const auto first = sim::SayFirstIdleLine(args);
+		const auto second = sim::SaySecondIdleLine(args);
+		EXPECT_EQ(first.result, 0x7F00123456u);
+		EXPECT_EQ(second.result, 42u);
+		ExpectClean(first);
+		ExpectClean(second);
+		ASSERT_EQ(world.dialogue.idleLines.size(), 2u);
+		EXPECT_EQ(world.dialogue.idleLines[0].entryAlignment, 8u);
+		EXPECT_EQ(game01[0], 0xE8);
+		EXPECT_EQ(game02[0], 0xE8);
+		EXPECT_THAT(Entries(), IsEmpty());
+	}
+
+	TEST_F(IdleChatterHookTest, TheSitesCallThroughOneStubPerHookAndKeepTheGamesTargets)
+	{
+		Install();
+		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry));
+		EXPECT_EQ(PassengerIdleChatterFunc::func02.address(), reinterpret_cast<std::uintptr_t>(sim_IdleLine02Entry));
+		EXPECT_EQ(trampoline.size(), 28u);
+
+		const struct
+		{
+			std::uintptr_t site;
+			std::uintptr_t hook;
+		} hooks[] = {
+			{ site01, reinterpret_cast<std::uintptr_t>(&PassengerIdleChatterFunc::SayDialogue01) },
+			{ site02, reinterpret_cast<std::uintptr_t>(&PassengerIdleChatterFunc::SayDialogue02) },
+		};
+		for (const auto& hook : hooks) {
+			const auto stub = trampoline.stub_of(hook.hook);
+			ASSERT_NE(stub, 0u);
+			const auto displacement = static_cast<std::int32_t>(stub - (hook.site + 5));
+			std::array<std::uint8_t, 5> call{ 0xE8 };
+			std::memcpy(&call[1], &displacement, 4);
+			EXPECT_EQ(BytesAt(hook.site), call);
+			std::array<std::uint8_t, 14> jump{ 0xFF, 0x25, 0, 0, 0, 0 };
+			std::memcpy(&jump[6], &hook.hook, 8);
+			EXPECT_EQ(0, std::memcmp(reinterpret_cast<const void*>(stub), jump.data(), jump.size()));
+		}
+
+		// A second installation finds the hooks in place and keeps the game's
+		// functions as the ones to call.
+		EXPECT_FALSE(PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, site01));
+		EXPECT_FALSE(PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, site02));
+		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry));
+		EXPECT_EQ(trampoline.size(), 28u);
+	}
+
+	TEST_F(IdleChatterHookTest, AFreeSpeakerGetsTheGamesLineWithEveryArgumentUnchanged)
+	{
+		Install();
+		args.a2 = -7;
+		args.a3 = 0x7FFFFFFF;
+		args.c7 = static_cast<char>(0x85);  // -123, with other bytes above it in its slot
+		args.a8 = reinterpret_cast<std::uintptr_t>(&world.dialogue);  // a topic info pointer for the second call
+
+		const auto first = sim::SayFirstIdleLine(args);
+		const auto second = sim::SaySecondIdleLine(args);
+		EXPECT_EQ(first.result, 0x7F00123456u);
+		EXPECT_EQ(second.result, 42u);
+		ExpectClean(first);
+		ExpectClean(second);
+
+		const auto speaker = reinterpret_cast<std::uintptr_t>(mira.game());
+		const auto target = reinterpret_cast<std::uintptr_t>(player.game());
+		ASSERT_EQ(world.dialogue.idleLines.size(), 2u);
+		const auto& line01 = world.dialogue.idleLines[0];
+		const auto& line02 = world.dialogue.idleLines[1];
+		EXPECT_EQ(line01.function, 1);
+		EXPECT_THAT(line01.args, ElementsAre(args.a1, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, speaker, target, args.a6, args.a7, args.a8, args.a9));
+		EXPECT_EQ(line02.function, 2);
+		EXPECT_THAT(line02.args, ElementsAre(args.a1, speaker, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, args.a5, target, static_cast<std::uint64_t>(-123), args.a8, args.a9));
+		EXPECT_EQ(line01.entryAlignment, 8u);
+		EXPECT_EQ(line02.entryAlignment, 8u);
+
+		// Each question asked once per call, in order, and the menu name given back.
+		EXPECT_THAT(world.dialogue.menuQuestions, ElementsAre("DialogueMenu", "DialogueMenu"));
+		EXPECT_THAT(world.dialogue.sceneQuestions, ElementsAre(0x1A2B3u, 0x1A2B3u));
+		EXPECT_THAT(world.dialogue.talkingQuestions, ElementsAre(0x1A2B3u, 0x1A2B3u));
+		EXPECT_EQ(world.forms.stringsBuilt, 2);
+		EXPECT_EQ(world.forms.stringsReleased, 2);
+
+		const auto mi = Description(mira, "Mira");
+		const auto pl = Description(player, "Player");
+		EXPECT_THAT(Entries(), ElementsAre(
+			fmt::format("info: [SayDialogue01] called | akSpeaker {} | akTarget {} | Params: a2: -7 | a3: 2147483647 | a6: {} | a7: {} | a8: {} | a9: {} | ",
+				fmt::format("[{}]", mi), fmt::format("[{}]", pl), args.a6, args.a7, args.a8, args.a9),
+			fmt::format("info: [SayDialogue01] called | akSpeaker [{}] | akTarget [{}] | result: 7F00123456", mi, pl),
+			fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | Params: a3: -7 | a4: 2147483647 | a5: {} | a7: -123 | a8: {:X} | a9: {} | ",
+				mi, pl, args.a5, args.a8, args.a9),
+			fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | result: 42", mi, pl)));
+	}
+
+	TEST_F(IdleChatterHookTest, AnActorIsBlockedByTheFirstQuestionThatSaysYes)
+	{
+		Install();
+		struct Case
+		{
+			bool menu, scene, talking;
+			const char* reason;
+			std::size_t scenesAsked, talkingAsked;
+		};
+		const Case cases[] = {
+			{ true, true, true, "DialogueMenu", 0, 0 },
+			{ false, true, true, "IsInScene", 1, 0 },
+			{ false, false, true, "IsTalking", 1, 1 },
+		};
+		for (const auto& c : cases) {
+			for (const int function : { 1, 2 }) {
+				auto& fresh = world.dialogue;
+				fresh.openMenus.clear();
+				if (c.menu) {
+					fresh.openMenus.insert("DialogueMenu");
+				}
+				mira.inScene = c.scene;
+				mira.talking = c.talking;
+				fresh.idleLines.clear();
+				fresh.sceneQuestions.clear();
+				fresh.talkingQuestions.clear();
+				const test::TestLog caseLog;
+
+				const auto outcome = function == 1 ? sim::SayFirstIdleLine(args) : sim::SaySecondIdleLine(args);
+				EXPECT_EQ(outcome.result, 0u) << c.reason << function;
+				ExpectClean(outcome);
+				EXPECT_THAT(fresh.idleLines, IsEmpty()) << c.reason;
+				EXPECT_EQ(fresh.sceneQuestions.size(), c.scenesAsked) << c.reason;
+				EXPECT_EQ(fresh.talkingQuestions.size(), c.talkingAsked) << c.reason;
+				const auto entries = caseLog.entries();
+				ASSERT_EQ(entries.size(), 2u) << c.reason;
+				EXPECT_THAT(entries[0], HasSubstr("] called | akSpeaker ["));
+				EXPECT_EQ(entries[1], fmt::format("info: [SayDialogue0{}] blocking IdleChatter | {}", function, c.reason));
+			}
+		}
+	}
+
+	TEST_F(IdleChatterHookTest, ANonActorOrNoSpeakerIsNeverBlockedNorAskedAbout)
+	{
+		Install();
+		world.dialogue.openMenus.insert("DialogueMenu");
+		auto& radio = world.forms.add_reference(0x00ABCDEF, sim::kActivatorFormType, &world.forms.add_base(0x00ABC000, "Radio", 0x25));
+		radio.inScene = true;
+		radio.talking = true;
+		for (sim::Form* speaker : { &radio, static_cast<sim::Form*>(nullptr) }) {
+			args.speaker = speaker;
+			EXPECT_EQ(sim::SayFirstIdleLine(args).result, 0x7F00123456u);
+			EXPECT_EQ(sim::SaySecondIdleLine(args).result, 42u);
+		}
+		EXPECT_EQ(world.dialogue.idleLines.size(), 4u);
+		EXPECT_THAT(world.dialogue.menuQuestions, IsEmpty());
+		EXPECT_THAT(world.dialogue.sceneQuestions, IsEmpty());
+		EXPECT_THAT(world.dialogue.talkingQuestions, IsEmpty());
+		const auto entries = Entries();
+		ASSERT_EQ(entries.size(), 4u);
+		EXPECT_EQ(entries[0], fmt::format("info: [SayDialogue01] called | akSpeaker [[{} | 00ABCDEF | 37 | Radio]] | akTarget [{}] | result: 7F00123456",
+								  At(radio), Description(player, "Player")));
+		EXPECT_EQ(entries[3], fmt::format("info: [SayDialogue02] called | akSpeaker [!!! ERROR: nullptr form !!!] | akTarget [{}] | result: 42",
+								  Description(player, "Player")));
+	}
+
+	TEST_F(IdleChatterHookTest, WithLoggingOffNothingIsWrittenAndTheHooksBehaveTheSame)
+	{
+		Install();
+		bLogging = false;
+		EXPECT_EQ(sim::SayFirstIdleLine(args).result, 0x7F00123456u);
+		mira.talking = true;
+		EXPECT_EQ(sim::SaySecondIdleLine(args).result, 0u);
+		EXPECT_EQ(world.dialogue.idleLines.size(), 1u);
+		EXPECT_THAT(Entries(), IsEmpty());
+	}
+
+	TEST_F(IdleChatterHookTest, ASiteWithoutARelativeCallIsLeftAlone)
+	{
+		trampoline.create(512);
+		const auto before = PassengerIdleChatterFunc::func01.address();
+		EXPECT_FALSE(PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, site01 - 1));
+		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), before);
+		EXPECT_EQ(trampoline.size(), 0u);
+		EXPECT_EQ(BytesAt(site01), game01);
+	}
+}
