@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "RE/IDs.h"
+#include "RE/NiPointer.h"
 #include "RE/TESObjectREFR.h"
 #include "REL/ID.h"
 
@@ -76,8 +77,6 @@ namespace RE
 	}
 
 	// Fills a_out with a counted reference for a_handle, or leaves it empty.
-	template <class T>
-	class NiPointer;
 	inline void LookupREFRByHandleNative(const std::uint32_t& a_handle, NiPointer<TESObjectREFR>& a_out)
 	{
 		using Lookup_t = bool (*)(const std::uint32_t*, NiPointer<TESObjectREFR>*);
