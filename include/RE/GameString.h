@@ -68,11 +68,4 @@ namespace RE
 		const void* _entry{ nullptr };
 	};
 	static_assert(sizeof(GameString) == sizeof(void*));
-
-	// A game string held by the game inside one of its objects: read, never
-	// built or released by us.
-	inline std::string_view ReadGameString(const void* a_object, std::size_t a_offset) noexcept
-	{
-		return GameString::text_of(detail::read_at<const void*>(a_object, a_offset));
-	}
 }

@@ -23,6 +23,7 @@ namespace
 			world.files.add_small("SFBGS004.esm", 0xFE, 3);
 			world.files.add_medium("Outposts.esm", 0xFD, 0x12);
 			world.forms.add_base(0xFE003017, "Rover");
+			world.forms.add_base(0xFE003007, "Scooter");
 			world.forms.add_base(0x001A2B3C, "Mantis");
 			world.forms.add_base(0xFD120ABC, "Beacon");
 			world.forms.add_reference(0xFE003020, sim::kActivatorFormType, nullptr).loaded = false;
@@ -47,6 +48,12 @@ namespace
 		       "]. This is not supported format (length must be <= 6 if source plugin is not Starfield.esm). Returning nullptr.";
 	}
 
+	std::string NoForm(std::uint32_t a_formID, const char* a_hex, const char* a_file, const char* a_type)
+	{
+		return "warning: [GetFormFromFile]    this FormID [" + std::to_string(a_formID) + " | " + a_hex + "] supposedly defined in [" + a_file +
+		       " | Type: " + a_type + "] is withing range but it does not point to a valid Form or this Form is an unloaded Reference. Returning nullptr.";
+	}
+
 	TEST_F(FormLookupTest, LocalFormIdsInFilesOfEveryKind)
 	{
 		const FormCase cases[] = {
@@ -57,7 +64,18 @@ namespace
 			{ "1A2B3C", "starfield.esm", 0x001A2B3C, {} },
 			{ "001A2B3C", "Starfield.esm", 0x001A2B3C, {} },
 			{ "ABC", "Outposts.esm", 0xFD120ABC, {} },
+			{ "7", "SFBGS004.esm", 0xFE003007, {} },     // padded to 00007
+			{ "00017", "SFBGS004.esm", 0xFE003017, {} },
 			{ "0001A2B3C", "Starfield.esm", 0, { kLength8 } },
+			{ "0001A2B3", "SFBGS004.esm", 0, { Length6("0001A2B3") } },
+			// Padding puts zeros before a prefix or a sign: the conversion
+			// stops there.
+			{ "0x17", "SFBGS004.esm", 0, { NoForm(4261425152, "FE003000", "SFBGS004.esm", "Small") } },
+			{ "-1", "SFBGS004.esm", 0, { NoForm(4261425152, "FE003000", "SFBGS004.esm", "Small") } },
+			// Six characters and more are converted as they stand: blanks,
+			// a sign (wrapping) and digits.
+			{ "  1A2B", "Starfield.esm", 0, { NoForm(6699, "00001A2B", "Starfield.esm", "Full") } },
+			{ "-00001", "Starfield.esm", 0, { NoForm(4294967295, "FFFFFFFF", "Starfield.esm", "Full") } },
 			{ "1234567", "SFBGS004.esm", 0, { Length6("1234567") } },
 			// The file search ignores letter case, the base-game test doesn't.
 			{ "01A2B3C", "starfield.esm", 0, { Length6("01A2B3C") } },
