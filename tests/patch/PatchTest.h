@@ -8,21 +8,36 @@
 #include <string>
 #include <vector>
 
+#include "Logging.h"
+#include "PluginInfo.h"
 #include "TestLog.h"
 #include "sim/CodeMemory.h"
 #include "sim/GameFolder.h"
+#include "sim/GameIndex.h"
+#include "sim/GameSettings.h"
 
 namespace test
 {
 	class PatchTest : public testing::Test
 	{
 	protected:
-		PatchTest();
-		~PatchTest() override;
+		PatchTest()
+		{
+			bLogging = true;
+			GameModuleHandle = sim::game_base();
+			sim::settings::reset();
+			sim::reset_code_sites();
+			memory.clear();
+		}
+		~PatchTest() override { bLogging = true; }
 
 		// "<level>: <message>" of every log line so far.
 		std::vector<std::string> Entries() const { return log.entries(); }
-		static std::vector<std::uint8_t> BytesAt(std::uintptr_t a_address, std::size_t a_size);
+		static std::vector<std::uint8_t> BytesAt(std::uintptr_t a_address, std::size_t a_size)
+		{
+			const auto* bytes = reinterpret_cast<const std::uint8_t*>(a_address);
+			return { bytes, bytes + a_size };
+		}
 
 		sim::GameFolder game;  // the address library, for the first resolution
 		TestLog log;
