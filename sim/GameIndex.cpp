@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "GameSettings.h"
+
 namespace
 {
 	// A function the plugin calls that the simulation hasn't given behaviour
@@ -119,7 +121,7 @@ namespace sim
 				{ ExtraDataList::GetByType, placeholder_function<ExtraDataList::GetByType.id()>() },
 				{ TESForm::LookupByID, placeholder_function<TESForm::LookupByID.id()>() },
 				{ TESForm::GetFullName, placeholder_function<TESForm::GetFullName.id()>() },
-				{ Setting::LookupByName, placeholder_function<Setting::LookupByName.id()>() },
+				{ Setting::LookupByName, reinterpret_cast<std::uintptr_t>(&settings::LookupByName) },
 				{ ExitAnywhere::Function, reinterpret_cast<std::uintptr_t>(sim_ExitAnywhereFunction) },
 				{ ConsoleCommand::IsInDialogueWithPlayer, placeholder_function<ConsoleCommand::IsInDialogueWithPlayer.id()>() },
 				{ Events::SaveLoadEvent::GetEventSource, placeholder_function<Events::SaveLoadEvent::GetEventSource.id()>() },
