@@ -23,7 +23,7 @@ else()
   add_library(tarmacor_fmt STATIC ${libraries_dir}/FmtLibrary.cpp)
   # Declares the instances FmtLibrary.cpp builds ahead of every file, so that
   # none builds them again.
-  target_compile_options(tarmacor_fmt PUBLIC "SHELL:-include ${libraries_dir}/FmtInstances.h")
+  target_compile_options(tarmacor_fmt PUBLIC "$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${libraries_dir}/FmtInstances.h>")
   # Only what links it builds it: the native build has no use for spdlog.
   add_library(tarmacor_spdlog STATIC EXCLUDE_FROM_ALL ${libraries_dir}/SpdlogLibrary.cpp)
   target_link_libraries(tarmacor_spdlog PUBLIC tarmacor_fmt)

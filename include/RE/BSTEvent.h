@@ -72,7 +72,7 @@ namespace RE
 		static constexpr std::size_t kMenuNameOffset = 0x00;
 		static constexpr std::size_t kOpeningOffset = 0x08;
 
-		std::string_view MenuName() const noexcept { return ReadGameString(this, kMenuNameOffset); }
+		std::string_view MenuName() const noexcept { return GameString::text_of(detail::read_at<const void*>(this, kMenuNameOffset)); }
 		bool IsOpening() const noexcept { return detail::read_at<std::uint8_t>(this, kOpeningOffset) != 0; }
 	};
 }

@@ -9,7 +9,7 @@ namespace sim
 	{
 		BOOL WINAPI query_counter(LARGE_INTEGER* a_counter)
 		{
-			a_counter->QuadPart = world().clock.iTicks;
+			a_counter->QuadPart = world().clock.ticks();
 			return TRUE;
 		}
 

@@ -73,40 +73,6 @@ namespace
 		StoreShared(Player3D, Update3DVFuncStruct::GetPlayer3D());
 		StoreShared(FormSFBGS004_017, GetFormFromFile("017", "SFBGS004.esm"));
 	}
-
-	// The gates of the player's own node and the vehicle runtime; the caller
-	// holds SharedStateMutex.
-	std::uint8_t RunVehicleRuntime(std::uint8_t a_viewMode, std::uint8_t visibilityState)
-	{
-		auto* player = LoadShared(PlayerRef);
-		const auto* cell = player ? RE::PlayerActor::GetParentCell(player) : nullptr;
-		if (!cell) {
-			LOG_INFO("can't apply patch | ParentCell");
-			return visibilityState;
-		}
-		if (cell->IsInterior()) {
-			LOG_INFO("can't apply patch | IsInterior");
-			return visibilityState;
-		}
-		if (RE::IsGameMenuPaused()) {
-			LOG_INFO("can't apply patch | IsGameMenuPaused");
-			return visibilityState;
-		}
-		if (Update3DVFuncStruct::IsInVehicle(player) == 0.0f) {
-			StoreShared(RearViewState, 0);
-			LOG_INFO("can't apply patch | IsInVehicle");
-			return visibilityState;
-		}
-
-		Update3DVFuncStruct::UpdateCurrentProfile();
-		const bool rearView = a_viewMode == kFirstPersonView && Update3DVFuncStruct::EvaluateRearView();
-		const bool slowTime = Update3DVFuncStruct::EvaluateSlowTimeEffect();
-		if (!rearView && !slowTime && (CurrentProfile.bCompanionChatterAllowInThirdPerson || a_viewMode == kFirstPersonView)) {
-			Update3DVFuncStruct::EvaluateCompanionChatter();
-		}
-		LOG_INFO("applying patch");
-		return 0;
-	}
 }
 
 std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_node, std::uint8_t visibilityState)
@@ -150,8 +116,37 @@ std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_no
 			return visibilityState;
 		}
 
+		// The player's own node: the gates and the vehicle runtime, with
+		// Profiles and CurrentProfile held still.
 		const std::lock_guard lock(SharedStateMutex);
-		return RunVehicleRuntime(viewMode, visibilityState);
+		auto* player = LoadShared(PlayerRef);
+		const auto* cell = player ? RE::PlayerActor::GetParentCell(player) : nullptr;
+		if (!cell) {
+			LOG_INFO("can't apply patch | ParentCell");
+			return visibilityState;
+		}
+		if (cell->IsInterior()) {
+			LOG_INFO("can't apply patch | IsInterior");
+			return visibilityState;
+		}
+		if (RE::IsGameMenuPaused()) {
+			LOG_INFO("can't apply patch | IsGameMenuPaused");
+			return visibilityState;
+		}
+		if (Update3DVFuncStruct::IsInVehicle(player) == 0.0f) {
+			StoreShared(RearViewState, 0);
+			LOG_INFO("can't apply patch | IsInVehicle");
+			return visibilityState;
+		}
+
+		Update3DVFuncStruct::UpdateCurrentProfile();
+		const bool rearView = viewMode == kFirstPersonView && Update3DVFuncStruct::EvaluateRearView();
+		const bool slowTime = Update3DVFuncStruct::EvaluateSlowTimeEffect();
+		if (!rearView && !slowTime && (CurrentProfile.bCompanionChatterAllowInThirdPerson || viewMode == kFirstPersonView)) {
+			Update3DVFuncStruct::EvaluateCompanionChatter();
+		}
+		LOG_INFO("applying patch");
+		return 0;
 	} catch (...) {
 		LOG_WARNING("can't apply patch | unknown error");
 		return visibilityState;
