@@ -1,11 +1,11 @@
-#include "GameFolder.h"
+#include "sim/GameFolder.h"
 
 #include <atomic>
 #include <string>
 
 #include <windows.h>
 
-#include "AddressLibrary.h"
+#include "sim/AddressLibrary.h"
 
 namespace sim
 {

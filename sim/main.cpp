@@ -12,8 +12,8 @@
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
 #include "sim/AddressLibrary.h"
-#include "sim/Host.h"
-#include "sim/MessageBoxes.h"
+#include "sim/host/Host.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {

@@ -16,7 +16,9 @@ namespace SFSE::log
 	std::optional<std::filesystem::path> log_directory();
 
 	// Builds the "SFSE" logger on "<plugin name>.log" in log_directory() and
-	// makes it the default logger. Without a log folder nothing changes.
+	// makes it the default logger. Without a log folder, or when the file
+	// can't be opened, the logger in place is kept and one error line says
+	// why; nothing is thrown.
 	void set_up_logger();
 
 	// The log file's name, "<name field of our own version record>.log".

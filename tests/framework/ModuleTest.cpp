@@ -6,7 +6,7 @@
 #include "PeImageBuilder.h"
 #include "REL/Module.h"
 #include "TestLog.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {

@@ -17,7 +17,7 @@ namespace
 	using testing::ElementsAre;
 	using testing::IsEmpty;
 	using ApplyProfileTest = test::PatchTest;
-	namespace settings = sim::settings;
+	namespace settings = test::settings;
 	using Bytes = std::vector<std::uint8_t>;
 
 	constexpr const char* AimTimeScale = "fVehicleAimModeTimeScale";
@@ -34,14 +34,7 @@ namespace
 		return p;
 	}
 
-	std::vector<std::string> LookedUp()
-	{
-		std::vector<std::string> names;
-		for (const auto& call : settings::lookups()) {
-			names.push_back(call.name);
-		}
-		return names;
-	}
+	const std::vector<std::string>& LookedUp() { return settings::lookups(); }
 
 	std::vector<float> GameValues()
 	{

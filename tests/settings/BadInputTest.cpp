@@ -16,6 +16,7 @@
 #include "ProfileLoading.h"
 #include "Profiles.h"
 #include "SettingsTest.h"
+#include "sim/host/Host.h"
 
 namespace
 {
@@ -26,8 +27,7 @@ namespace
 
 	void DeliverPostDataLoad()
 	{
-		SFSE::MessagingInterface::Message message{ "SFSE", SFSE::MessagingInterface::kPostDataLoad, 0, nullptr };
-		HandleOnPostDataLoad(&message);
+		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
 	}
 
 	std::string Junk(std::size_t a_size, unsigned a_seed)

@@ -6,6 +6,7 @@
 #include "PostDataLoad.h"
 #include "Profiles.h"
 #include "SettingsTest.h"
+#include "sim/host/Host.h"
 
 namespace
 {
@@ -16,8 +17,7 @@ namespace
 
 	void Deliver(std::uint32_t a_type)
 	{
-		SFSE::MessagingInterface::Message message{ "SFSE", a_type, 0, nullptr };
-		HandleOnPostDataLoad(&message);
+		sim::send_message(HandleOnPostDataLoad, a_type);
 	}
 
 	const std::string DefaultFile = test::IniText({

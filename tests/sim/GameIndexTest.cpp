@@ -12,6 +12,9 @@
 #include "REL/Module.h"
 #include "sim/GameFolder.h"
 #include "sim/GameIndex.h"
+#include "sim/code/Code.h"
+#include "sim/platform/PeImage.h"
+#include "sim/world/World.h"
 
 namespace
 {
@@ -27,11 +30,11 @@ namespace
 
 		std::set<std::uintptr_t> addresses;
 		const auto base = sim::game_base();
-		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+		const auto size = sim::PeImage(::GetModuleHandleW(nullptr)).size_of_image();
 		for (const auto& entry : RE::IDs::all) {
 			const auto address = sim::game_address(entry.id);
 			ASSERT_GT(address, base) << entry.name;
-			EXPECT_LT(address - base, nt->OptionalHeader.SizeOfImage) << entry.name;
+			EXPECT_LT(address - base, size) << entry.name;
 			addresses.insert(address);
 		}
 		EXPECT_EQ(addresses.size(), RE::IDs::all.size());
@@ -55,33 +58,31 @@ namespace
 		const sim::GameFolder game;
 		using namespace RE::IDs;
 
+		auto& world = sim::world();
 		const REL::Relocation<std::uint64_t*> slot9{ StringValueSlots[8] };
-		EXPECT_EQ(slot9.get(), &sim::game::StringValueSlots[8]);
-		EXPECT_EQ(*slot9, sim::game::StringValueSlots[8]);
+		EXPECT_EQ(slot9.get(), &world.strings.valueSlots[8]);
+		EXPECT_EQ(*slot9, world.strings.valueSlots[8]);
 		EXPECT_EQ(slot9.offset(), slot9.address() - sim::game_base());
 
 		const REL::Relocation<float*> timeMultiplier{ CurrentTimeMultiplier };
 		*timeMultiplier = 0.25f;
-		EXPECT_EQ(sim::game::CurrentTimeMultiplier, 0.25f);
+		EXPECT_EQ(world.time.fCurrentTimeMultiplier, 0.25f);
 		*timeMultiplier = 1.0f;
 
 		const REL::Relocation<void**> ui{ UI::Singleton };
-		EXPECT_EQ(ui.get(), &sim::game::UI);
+		EXPECT_EQ(ui.get(), reinterpret_cast<void**>(&world.menus.uiGlobal));
 
 		// The game's own form of the Exit Anywhere instruction.
 		const REL::Relocation<const std::uint8_t*> exitSite{ ExitAnywhere::Function, ExitAnywhere::SiteDisplacement };
 		EXPECT_THAT(std::vector<std::uint8_t>(exitSite.get(), exitSite.get() + 7), ElementsAre(0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00));
 
 		// Two relative calls, each reached through the routine around it.
-		using IdleLine = std::uint64_t (*)(void*, void*, void*, void*);
 		const REL::Relocation<const std::uint8_t*> firstCall{ DialogueCallSites::Function, DialogueCallSites::FirstCall };
 		const REL::Relocation<const std::uint8_t*> secondCall{ DialogueCallSites::Function, DialogueCallSites::SecondCall };
 		EXPECT_EQ(*firstCall, 0xE8);
 		EXPECT_EQ(*secondCall, 0xE8);
-		const REL::Relocation<IdleLine> firstRoutine{ DialogueCallSites::Function, DialogueCallSites::FirstCall - 4 };
-		const REL::Relocation<IdleLine> secondRoutine{ DialogueCallSites::Function, DialogueCallSites::SecondCall - 4 };
-		EXPECT_EQ(firstRoutine(nullptr, nullptr, nullptr, nullptr), 1u);
-		EXPECT_EQ(secondRoutine(nullptr, nullptr, nullptr, nullptr), 2u);
+		EXPECT_EQ(sim::code::first_line_routine()(0, 0, 0, nullptr, nullptr, 0, 0, 0, 0), world.dialogue.firstLineResult);
+		EXPECT_EQ(sim::code::second_line_routine()(0, nullptr, 0, 0, 0, nullptr, 0, nullptr, 0), 2u);
 
 		// Slot 61 of the fade node's virtual table: the game's visibility update.
 		using Visibility = std::uint8_t (*)(void*, std::uint8_t);
