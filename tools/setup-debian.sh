@@ -9,7 +9,7 @@ logs=$PWD/build/logs
 . tools/steps.sh
 
 packages="cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine64 libspdlog-dev libfmt-dev googletest"
+  wine64 libspdlog-dev libfmt-dev googletest clang-format-14"
 if [ "${1:-}" = "--fuzz" ]; then
   packages="$packages clang libclang-rt-14-dev g++"
 fi

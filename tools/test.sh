@@ -17,6 +17,7 @@ started=$(date +%s)
 jobs=$(nproc)
 
 ./tools/setup-debian.sh --fuzz
+./tools/check-format.sh
 
 # Wine runs with a home folder of its own: the project's prefix must keep
 # everything inside the build tree, and an empty home folder afterwards

@@ -39,6 +39,7 @@ namespace SFSE::log
 	// Framework log statements: a format string with its arguments, the
 	// caller's source location, no prefix, written whatever the plugin's own
 	// logging switch says.
+// clang-format off
 #define SFSE_LOG_LEVEL_STATEMENT(a_name, a_level)                                                      \
 	template <class... Args>                                                                        \
 	struct a_name                                                                                   \
@@ -51,6 +52,7 @@ namespace SFSE::log
 	};                                                                                              \
 	template <class... Args>                                                                        \
 	a_name(spdlog::format_string_t<Args...>, Args&&...) -> a_name<Args...>;
+	// clang-format on
 
 	SFSE_LOG_LEVEL_STATEMENT(debug, spdlog::level::debug)
 	SFSE_LOG_LEVEL_STATEMENT(info, spdlog::level::info)

@@ -85,10 +85,10 @@ namespace sim
 	game::VTable actor_vtable() noexcept
 	{
 		static const auto table = make_vtable(game::kCheckFormSlot + 1, {
-			{ game::kGetFormTypeSlot, form_vtable()[game::kGetFormTypeSlot] },
-			{ game::kIsInCombatSlot, slot_function(&IsInCombat) },
-			{ game::kCheckFormSlot, slot_function(&CheckForm) },
-		});
+																			{ game::kGetFormTypeSlot, form_vtable()[game::kGetFormTypeSlot] },
+																			{ game::kIsInCombatSlot, slot_function(&IsInCombat) },
+																			{ game::kCheckFormSlot, slot_function(&CheckForm) },
+																		});
 		return table;
 	}
 

@@ -19,7 +19,7 @@ namespace sim
 
 		struct MenuOpenCloseEvent
 		{
-			GameString menuName;  // 0x0
+			GameString menuName;   // 0x0
 			std::uint8_t opening;  // 0x8: 0 when the menu closes
 		};
 		static_assert(offsetof(MenuOpenCloseEvent, opening) == 0x8);

@@ -17,13 +17,13 @@ namespace sim
 
 		struct TESForm
 		{
-			VTable vtable;         // GetFormType at byte 0x110
+			VTable vtable;  // GetFormType at byte 0x110
 			std::byte pad08[0x20];
 			std::uint32_t formID;  // 0x28
 			// The simulation's own: what the virtual functions answer.
 			std::uint8_t formType;
 			std::byte pad2D[3];
-			const char* fullName;  // RE::TESForm::GetFullName's answer
+			const char* fullName;                   // RE::TESForm::GetFullName's answer
 			struct TESFullName* fullNameComponent;  // RTDynamicCast's answer
 		};
 		static_assert(offsetof(TESForm, formID) == 0x28);
@@ -48,10 +48,10 @@ namespace sim
 		struct TESPackedFile
 		{
 			std::byte pad00[0x38];
-			char fileName[0x1E0];              // 0x38, zero-terminated
-			std::uint8_t compileIndex;         // 0x218
-			std::uint8_t mediumCompileIndex;   // 0x219
-			std::uint16_t smallCompileIndex;   // 0x21A
+			char fileName[0x1E0];             // 0x38, zero-terminated
+			std::uint8_t compileIndex;        // 0x218
+			std::uint8_t mediumCompileIndex;  // 0x219
+			std::uint16_t smallCompileIndex;  // 0x21A
 		};
 		static_assert(offsetof(TESPackedFile, fileName) == 0x38);
 		static_assert(offsetof(TESPackedFile, compileIndex) == 0x218);

@@ -54,12 +54,12 @@ namespace sim
 		{
 			TESForm form;
 			std::byte pad40[0x58];
-			TESForm* baseObject;          // 0x98
+			TESForm* baseObject;  // 0x98
 			std::byte padA0[0x10];
-			TESObjectCELL* parentCell;    // 0xB0
-			LoadedData* loadedData;       // 0xB8
-			std::uint64_t lock;           // 0xC0
-			ExtraDataList* extraList;     // 0xC8
+			TESObjectCELL* parentCell;  // 0xB0
+			LoadedData* loadedData;     // 0xB8
+			std::uint64_t lock;         // 0xC0
+			ExtraDataList* extraList;   // 0xC8
 		};
 		static_assert(offsetof(TESObjectREFR, form.formID) == 0x28);
 		static_assert(offsetof(TESObjectREFR, baseObject) == 0x98);
@@ -78,10 +78,10 @@ namespace sim
 			bool bTalking;
 			bool bInScene;
 			bool bInDialogueWithPlayer;
-			float fInVehicle;               // RE::ConsoleCommand::IsInVehicle
-			TESObjectREFR* vehicle;         // RE::ActorNative::GetVehicle
+			float fInVehicle;                        // RE::ConsoleCommand::IsInVehicle
+			TESObjectREFR* vehicle;                  // RE::ActorNative::GetVehicle
 			std::vector<const TESForm*> checkForms;  // CheckForm is true for these
-			bool bPassenger;                // RE::ActorNative::PassengerTest
+			bool bPassenger;                         // RE::ActorNative::PassengerTest
 		};
 		static_assert(offsetof(Actor, ref) == 0);
 		inline constexpr std::uint8_t kActorFormType = 0x4B;
@@ -98,7 +98,7 @@ namespace sim
 		struct ReferenceHandleList
 		{
 			std::byte pad00[0x8];
-			std::uint32_t count;       // 0x8
+			std::uint32_t count;  // 0x8
 			std::uint32_t pad0C;
 			const std::uint64_t* elements;  // 0x10, handle in the upper 32 bits
 		};

@@ -23,15 +23,15 @@ namespace REL
 			std::source_location a_loc = std::source_location::current())
 		{
 			SFSE::fatal_error(fmt::format(
-				"Failed to locate an appropriate address library with the path: {}\n"
-				"This means you are either missing the address library for this specific version of the game or running on unsupported platform.\n"
-				"Please continue to the mod page for address library to download an appropriate version or platform. \n"
-				"If one is not available, then it is likely that address library has not yet added support for this version of the game or this platform.\n"
-				"Current version: {}\n"
-				"Current platform: {}",
-				SFSE::stl::utf16_to_utf8(a_filename).value_or("<unknown filename>"),
-				a_version.string("."),
-				a_steam ? "Steam" : "Microsoft Store"),
+								  "Failed to locate an appropriate address library with the path: {}\n"
+								  "This means you are either missing the address library for this specific version of the game or running on unsupported platform.\n"
+								  "Please continue to the mod page for address library to download an appropriate version or platform. \n"
+								  "If one is not available, then it is likely that address library has not yet added support for this version of the game or this platform.\n"
+								  "Current version: {}\n"
+								  "Current platform: {}",
+								  SFSE::stl::utf16_to_utf8(a_filename).value_or("<unknown filename>"),
+								  a_version.string("."),
+								  a_steam ? "Steam" : "Microsoft Store"),
 				a_loc);
 		}
 	}

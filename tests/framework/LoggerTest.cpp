@@ -120,10 +120,12 @@ namespace
 		SFSE::log::info("still here");
 		sim::patch_import(self, "shell32.dll", "SHGetKnownFolderPath", original);
 
+		// clang-format off
 		EXPECT_THAT(log.entries(), ElementsAre(
 									   "error: failed to get known folder path",
 									   "error: failed to get known folder path",
 									   "info: still here"));
+		// clang-format on
 	}
 
 	// What stands at the log file's path while the logger is set up.
@@ -134,7 +136,8 @@ namespace
 	};
 
 	class LogFileBlocked : public testing::TestWithParam<Blocker>
-	{};
+	{
+	};
 
 	TEST_P(LogFileBlocked, KeepsTheLoggerInPlaceWithOneErrorLineNamingPathAndReason)
 	{

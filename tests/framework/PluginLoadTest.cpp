@@ -78,8 +78,10 @@ namespace
 		const sim::PeImage plugin(load());
 		EXPECT_THAT(plugin.export_names(), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
 		EXPECT_EQ(plugin.export_count(), 2u) << "no exports by ordinal only";
+		// clang-format off
 		EXPECT_THAT(plugin.imported_dlls(), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
 											   "shell32.dll", "ole32.dll", "version.dll", "advapi32.dll" }));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, LoadLogsNameAndVersionQueriesTheHostAndListensForSfse)
@@ -116,9 +118,11 @@ namespace
 		load();
 		ASSERT_TRUE(host().call_plugin_load());
 		ASSERT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_THAT(host().queried_ids(), ElementsAre(1u, 2u, 3u, 4u));
 	}
 
@@ -127,19 +131,23 @@ namespace
 		load({ .acceptListeners = false });
 		EXPECT_TRUE(host().call_plugin_load());
 		EXPECT_EQ(host().dispatch(SFSE::MessagingInterface::kPostDataLoad), 0u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "error: Failed to register messaging listener for SFSE"));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, NewerHostInterfacesAreUsedWithAWarning)
 	{
 		load({ .messagingVersion = 2, .menuVersion = 3 });
 		EXPECT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "warning: interface definition is out of date",
 												 "warning: interface definition is out of date",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_EQ(host().listeners().size(), 1u);
 	}
 
@@ -195,7 +203,11 @@ namespace
 	// again with the test).
 	struct FolderInPlaceOfTheLog
 	{
-		FolderInPlaceOfTheLog() { std::filesystem::create_directories(documents_log()); }
+		FolderInPlaceOfTheLog()
+		{
+			std::filesystem::remove(documents_log());  // an earlier test's log
+			std::filesystem::create_directories(documents_log());
+		}
 		~FolderInPlaceOfTheLog() { std::filesystem::remove_all(documents_log()); }
 	};
 
@@ -213,9 +225,7 @@ namespace
 			return a_line.find("[error]") != std::string::npos;
 		});
 		EXPECT_EQ(errors, 1) << testing::PrintToString(lines);
-		EXPECT_THAT(lines, testing::Contains(testing::EndsWith(
-							   "[error] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() +
-							   " | a folder of that name is in its place")));
+		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() + " | a folder of that name is in its place")));
 		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("[SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4")));
 	}
 
@@ -244,8 +254,10 @@ namespace
 		const auto plugin = _game.plugins() / L"Tarmacor.dll";
 		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", plugin);
 		EXPECT_EQ(run(test::executable_folder() / L"SimStarfieldUnversioned.exe", L"--no-log"), 2u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 			"error: [SFSEPlugin_Load] can't load | the game executable could not be described: bad optional access"));
+		// clang-format on
 	}
 
 	// Checked before the log is opened: the box is all the player sees.

@@ -163,14 +163,14 @@ namespace
 		std::string countLine;
 		std::string readLine;
 		{
-			const test::DeathFolder folder(L"lines-count");
+			const test::TempFolder folder(L"rel-lines-count");
 			const auto version = test::OwnVersion(35);
 			bytes_t file;
 			REL::database::append_header(file, 2, version, "", 8, 0xFFFFFFFF);
 			EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), lineOf(countLine));
 		}
 		{
-			const test::DeathFolder folder(L"lines-read");
+			const test::TempFolder folder(L"rel-lines-read");
 			const auto version = test::OwnVersion(36);
 			auto file = REL::database::pack(version, kEntries);
 			file.resize(10);

@@ -68,8 +68,7 @@ namespace
 		const SlotOverride hook(reinterpret_cast<const void*>(&AnswerNine));
 		EXPECT_EQ(sim::run_frame(), 9);
 		EXPECT_EQ(second.lastResult, 9);
-		EXPECT_THAT(g_asked, ElementsAre(std::pair(&world.scene.playerRoot, std::uint8_t{ 5 }), std::pair(&first, std::uint8_t{ 3 }),
-								 std::pair(&second, std::uint8_t{ 4 })));
+		EXPECT_THAT(g_asked, ElementsAre(std::pair(&world.scene.playerRoot, std::uint8_t{ 5 }), std::pair(&first, std::uint8_t{ 3 }), std::pair(&second, std::uint8_t{ 4 })));
 	}
 
 	TEST_F(Verbs, AnIdleLinePassesEveryArgumentThroughItsCallSite)

@@ -1,0 +1,47 @@
+#include "sim/world/Forms.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "sim/functions/VTables.h"
+
+namespace sim
+{
+	game::TESPackedFile& Forms::add_file(std::string_view a_name, FileKind a_kind, std::uint8_t a_compileIndex,
+		std::uint16_t a_smallOrMediumIndex)
+	{
+		auto& file = files.emplace_back();
+		std::memcpy(file.fileName, a_name.data(), std::min(a_name.size(), sizeof(file.fileName) - 1));
+		file.compileIndex = a_compileIndex;
+		auto link = [&](std::vector<game::TESPackedFile*>& a_list, game::FileList& a_view) {
+			a_list.push_back(&file);
+			a_view.count = static_cast<std::uint32_t>(a_list.size());
+			a_view.files = a_list.data();
+		};
+		switch (a_kind) {
+		case FileKind::full:
+			link(fullFiles, dataHandler.fullFiles);
+			break;
+		case FileKind::small:
+			file.smallCompileIndex = a_smallOrMediumIndex;
+			link(smallFiles, dataHandler.smallFiles);
+			break;
+		case FileKind::medium:
+			file.mediumCompileIndex = static_cast<std::uint8_t>(a_smallOrMediumIndex);
+			link(mediumFiles, dataHandler.mediumFiles);
+			break;
+		}
+		return file;
+	}
+
+	game::TESForm& Forms::add_form(std::uint32_t a_formID, std::uint8_t a_type, const char* a_fullName)
+	{
+		auto& form = forms.emplace_back();
+		form.vtable = form_vtable();
+		form.formID = a_formID;
+		form.formType = a_type;
+		form.fullName = a_fullName;
+		byID[a_formID] = &form;
+		return form;
+	}
+}
