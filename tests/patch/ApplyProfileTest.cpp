@@ -17,7 +17,7 @@ namespace
 	using testing::ElementsAre;
 	using testing::IsEmpty;
 	using ApplyProfileTest = test::PatchTest;
-	namespace settings = sim::settings;
+	namespace settings = test::settings;
 	using Bytes = std::vector<std::uint8_t>;
 
 	constexpr const char* AimTimeScale = "fVehicleAimModeTimeScale";
@@ -34,14 +34,7 @@ namespace
 		return p;
 	}
 
-	std::vector<std::string> LookedUp()
-	{
-		std::vector<std::string> names;
-		for (const auto& call : settings::lookups()) {
-			names.push_back(call.name);
-		}
-		return names;
-	}
+	const std::vector<std::string>& LookedUp() { return settings::lookups(); }
 
 	std::vector<float> GameValues()
 	{
@@ -85,9 +78,7 @@ namespace
 		// The head's MaxZ keeps the game's 0.25; the one missing reads -99.
 		EXPECT_EQ(GameValues(), (std::vector<float>{ -99, -90, 0, 0, 0, 0, 0, 0, 0.25f, 0, 90, 100, 0, -2, -0.58f, 0, 1 }));
 		EXPECT_EQ(LookedUp().size(), 17u);
-		EXPECT_THAT(Entries(), ElementsAre("info: [ApplyProfile] applying profile [REV-8]",
-								   "error: [SetGameSetting] exception: sSetting [fVehicleDriverHeadTranslationMaxZ:Vehicle] sValue [abc] iSettingType [1]",
-								   "info: [ApplyProfile] Exit Anywhere feature enabled"));
+		EXPECT_THAT(Entries(), ElementsAre("info: [ApplyProfile] applying profile [REV-8]", "error: [SetGameSetting] exception: sSetting [fVehicleDriverHeadTranslationMaxZ:Vehicle] sValue [abc] iSettingType [1]", "info: [ApplyProfile] Exit Anywhere feature enabled"));
 	}
 
 	struct SmartAimCase
@@ -95,7 +86,7 @@ namespace
 		bool bSmartAim;
 		std::optional<float> before;  // nothing: the game lacks the setting
 		std::optional<float> after;
-		std::size_t lookups;          // of the aim time scale: reads and writes
+		std::size_t lookups;  // of the aim time scale: reads and writes
 		bool error;
 	};
 
@@ -180,11 +171,7 @@ namespace
 
 			EXPECT_EQ(BytesAt(sim::exit_anywhere_site(), 7), before);
 			EXPECT_EQ(settings::value("fVehicleDriverHeadTranslationMinX:Vehicle"), -0.58f);
-			EXPECT_THAT(caseLog.entries(), ElementsAre("info: [ApplyProfile] applying profile [REV-8]",
-											   "error: [WriteBytes] VirtualProtect error 01.",
-											   enable ? "error: [ApplyProfile] couldn't enable Exit Anywhere feature" : "error: [ApplyProfile] couldn't disable Exit Anywhere feature",
-											   "error: [ApplyProfile] errors occured while applying Exit Anywhere",
-											   "error: [ApplyProfile] errors occured while applying Smart Aim"));
+			EXPECT_THAT(caseLog.entries(), ElementsAre("info: [ApplyProfile] applying profile [REV-8]", "error: [WriteBytes] VirtualProtect error 01.", enable ? "error: [ApplyProfile] couldn't enable Exit Anywhere feature" : "error: [ApplyProfile] couldn't disable Exit Anywhere feature", "error: [ApplyProfile] errors occured while applying Exit Anywhere", "error: [ApplyProfile] errors occured while applying Smart Aim"));
 		}
 	}
 

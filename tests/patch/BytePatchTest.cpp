@@ -18,7 +18,7 @@
 namespace
 {
 	using testing::ElementsAre;
-		using testing::IsEmpty;
+	using testing::IsEmpty;
 	using BytePatch = test::PatchTest;
 	using Bytes = std::vector<std::uint8_t>;
 
@@ -191,8 +191,7 @@ namespace
 		const std::uint64_t base = sim::game_base();
 		EXPECT_EQ(GetAddressAsHex(base, true), fmt::format("{:X}", base));
 		EXPECT_EQ(GetAddressAsHex(base - 0x100, true), fmt::format("{:X}", base - 0x100));
-		EXPECT_THAT(Entries(), ElementsAre("error: [GetAddressAsHex] calculated offset <= 0 --> [0]",
-								   "error: [GetAddressAsHex] calculated offset <= 0 --> [-256]"));
+		EXPECT_THAT(Entries(), ElementsAre("error: [GetAddressAsHex] calculated offset <= 0 --> [0]", "error: [GetAddressAsHex] calculated offset <= 0 --> [-256]"));
 
 		bLogging = false;
 		EXPECT_EQ(GetAddressAsHex(base, true), fmt::format("{:X}", base));

@@ -15,7 +15,7 @@ namespace
 	using testing::ElementsAre;
 	using testing::IsEmpty;
 	using GameSettings = test::PatchTest;
-	namespace settings = sim::settings;
+	namespace settings = test::settings;
 
 	constexpr const char* AimTimeScale = "fVehicleAimModeTimeScale";
 
@@ -26,15 +26,15 @@ namespace
 		settings::remove(AimTimeScale);
 		EXPECT_FALSE(SetGameSetting(AimTimeScale, "1.0", 1));
 		ASSERT_EQ(settings::lookups().size(), 3u);
-		EXPECT_EQ(settings::lookups()[0].collection, settings::collection());
-		EXPECT_EQ(settings::lookups()[1].name, "fNoSuchSetting");
+		EXPECT_EQ(sim::world().calls.of("LookupSettingByName")[0].arguments[0], sim::widen(&settings::area().collection));
+		EXPECT_EQ(settings::lookups()[1], "fNoSuchSetting");
 
 		// Neither a missing name nor a game without its collection yet
 		// reaches the game's lookup.
 		settings::reset();
 		EXPECT_EQ(FindGameSetting(nullptr), nullptr);
 		EXPECT_FALSE(SetGameSetting("", "1.0", 1));
-		settings::clear_global();
+		settings::area().collectionGlobal = nullptr;
 		EXPECT_EQ(FindGameSetting(AimTimeScale), nullptr);
 		EXPECT_THAT(settings::lookups(), IsEmpty());
 		EXPECT_THAT(Entries(), IsEmpty());

@@ -5,19 +5,49 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Logging.h"
 #include "PluginInfo.h"
 #include "TestLog.h"
-#include "sim/CodeMemory.h"
 #include "sim/GameFolder.h"
 #include "sim/GameIndex.h"
-#include "sim/GameSettings.h"
+#include "sim/platform/CodeMemory.h"
+#include "sim/world/World.h"
 
 namespace test
 {
+	// The game's settings as these tests use them.
+	namespace settings
+	{
+		inline sim::Settings& area() { return sim::world().settings; }
+		inline sim::game::Setting* find(std::string_view a_name) { return area().find(a_name); }
+		inline float value(std::string_view a_name)
+		{
+			const auto* setting = find(a_name);
+			if (!setting) {
+				throw std::invalid_argument("the game has no setting " + std::string(a_name));
+			}
+			return setting->value;
+		}
+		inline void set(std::string_view a_name, float a_value) { find(a_name)->value = a_value; }
+		inline void remove(std::string_view a_name) { area().remove(a_name); }
+		// The world as the game starts, settings and all.
+		inline void reset() { sim::world().reset(); }
+		inline const std::vector<std::string>& lookups() { return area().lookedUp; }
+		inline std::vector<std::string> known_names()
+		{
+			std::vector<std::string> names;
+			for (const auto& setting : sim::kGameSettings) {
+				names.emplace_back(setting.name);
+			}
+			return names;
+		}
+	}
+
 	class PatchTest : public testing::Test
 	{
 	protected:
@@ -25,7 +55,7 @@ namespace test
 		{
 			bLogging = true;
 			GameModuleHandle = sim::game_base();
-			sim::settings::reset();
+			sim::world().reset();
 			sim::reset_code_sites();
 			memory.clear();
 		}

@@ -1,10 +1,10 @@
-#include "CodeMemory.h"
+#include "sim/platform/CodeMemory.h"
 
 #include <cstring>
 #include <stdexcept>
 
-#include "GameIndex.h"
-#include "ImportHook.h"
+#include "sim/code/Code.h"
+#include "sim/platform/ImportHook.h"
 
 namespace sim
 {
@@ -87,7 +87,7 @@ namespace sim
 
 	std::uintptr_t exit_anywhere_site()
 	{
-		return game_address(RE::IDs::ExitAnywhere::Function) + RE::IDs::ExitAnywhere::SiteDisplacement;
+		return reinterpret_cast<std::uintptr_t>(sim_ExitAnywhereSite);
 	}
 
 	void reset_code_sites()
