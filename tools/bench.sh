@@ -16,7 +16,7 @@ for bench in $benches; do
   exe=$(find "$build/tools/bench" -name "$bench.exe" | head -n 1)
   echo "== $bench"
   # Each bench plays the game in a folder of its own.
-  (cd "$(mktemp -d)" && "$OLDPWD/tools/wine/run" "$build/wineprefix" "$exe") | grep -E ' (ms|ns|us) ' || status=$?
+  (cd "$(mktemp -d)" && "$OLDPWD/tools/wine/run" "$build/wineprefix" "$exe") | tr -d '\r' | grep -E ' (ms|ns|us)( |$)' | grep -v 'benchmark:' || status=$?
 done
 ./tools/wine/stop "$build/wineprefix"
 exit $status
