@@ -83,9 +83,9 @@ namespace
 		}
 		// A save well after loading, then a load 2.5 s later: the plugin
 		// reloads its INI files for the first and refuses the second.
-		world.clock.advance_ms(3001);
+		world.time.iSteadyNanoseconds += 3'001'000'000;
 		std::printf("[sim] save, 3.001 s after loading: %zu sink(s)\n", sim::save_game());
-		world.clock.advance_ms(2500);
+		world.time.iSteadyNanoseconds += 2'500'000'000;
 		std::printf("[sim] load, 2.5 s after the save: %zu sink(s)\n", sim::load_game());
 		std::printf("[sim] EndGameCreditsMenu opens: %zu sink(s)\n", sim::open_menu("EndGameCreditsMenu"));
 		std::printf("[sim] EndGameCreditsMenu closes: %zu sink(s)\n", sim::close_menu("EndGameCreditsMenu"));
@@ -127,7 +127,7 @@ int wmain(int argc, wchar_t** argv)
 		const HMODULE plugin = host.load_plugin(args.plugin);
 		sim::capture_message_boxes(plugin);
 		sim::redirect_keys(plugin);
-		sim::redirect_clock(plugin);
+		const sim::ScopedClock clock(plugin);
 
 		const auto* record = host.version_record();
 		if (!record) {

@@ -32,7 +32,6 @@ namespace sim
 		renew(menus);
 		renew(camera);
 		renew(time);
-		renew(clock);
 		renew(strings);
 		renew(scene);
 		renew(events);

@@ -8,7 +8,6 @@
 // and asserted; nothing here includes the plugin's own views of game types.
 #include "sim/world/Calls.h"
 #include "sim/world/Camera.h"
-#include "sim/world/Clock.h"
 #include "sim/world/Dialogue.h"
 #include "sim/world/Events.h"
 #include "sim/world/Forms.h"
@@ -35,7 +34,6 @@ namespace sim
 		Menus menus;
 		Camera camera;
 		Time time;
-		Clock clock;
 		Strings strings;
 		Scene scene;
 		Events events;

@@ -29,7 +29,7 @@ namespace
 		{
 			WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[REV-8]", "[Global]", "bLogging=1" }));
 			Install();
-			world.clock.advance_ms(3001);
+			AdvanceMs(3001);
 		}
 
 		bool Reloaded(std::size_t a_first) const
@@ -48,7 +48,7 @@ namespace
 		EXPECT_EQ(CurrentProfile.sProfileName, "Default");
 
 		for (int i = 0; i < 2; ++i) {
-			world.clock.advance_ms(2500);
+			AdvanceMs(2500);
 			first = EntryCount();
 			sim::load_game();
 			EXPECT_FALSE(Reloaded(first));
@@ -59,11 +59,11 @@ namespace
 	TEST_F(Events, TheQuietTimeIs3001Milliseconds)
 	{
 		sim::save_game();
-		world.clock.advance_ms(3000.5);
+		AdvanceMs(3000.5);
 		auto first = EntryCount();
 		sim::save_game();
 		EXPECT_THAT(EntriesFrom(first), Contains("warning: [HandleSaveLoadEvent] could not reload profiles and settings | elapsed [3000]"));
-		world.clock.advance_ms(3001);
+		AdvanceMs(3001);
 		first = EntryCount();
 		sim::save_game();
 		EXPECT_TRUE(Reloaded(first));

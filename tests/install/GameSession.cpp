@@ -12,7 +12,6 @@
 #include "Profiles.h"
 #include "Update3DVFuncStruct.h"
 #include "sim/host/Host.h"
-#include "sim/platform/Clock.h"
 #include "sim/platform/Keys.h"
 #include "sim/platform/MessageBoxes.h"
 
@@ -31,12 +30,12 @@ namespace test
 	const std::string LoggingIni = Ini({ "[Default]", "bSmartAim=1", "[Global]", "bLogging=1" });
 
 	GameSession::GameSession() :
-		world(sim::world())
+		world(sim::world()),
+		clock(::GetModuleHandleW(nullptr))
 	{
 		world.reset();
 		static const bool redirected = [] {
 			auto* self = ::GetModuleHandleW(nullptr);
-			sim::redirect_clock(self);
 			sim::redirect_keys(self);
 			sim::capture_message_boxes(self);
 			return true;

@@ -11,6 +11,7 @@
 
 #include "TestLog.h"
 #include "sim/GameFolder.h"
+#include "sim/platform/Clock.h"
 #include "sim/world/World.h"
 
 namespace test
@@ -38,8 +39,12 @@ namespace test
 		std::vector<std::string> EntriesFrom(std::size_t a_first) const;
 		std::size_t EntryCount() const { return log.entries().size(); }
 
+		// Moves the game's steady clock on.
+		void AdvanceMs(double a_milliseconds) { world.time.iSteadyNanoseconds += static_cast<std::int64_t>(a_milliseconds * 1'000'000.0); }
+
 		sim::GameFolder game;
 		TestLog log;
 		sim::World& world;
+		sim::ScopedClock clock;
 	};
 }

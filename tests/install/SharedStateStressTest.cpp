@@ -33,7 +33,7 @@ namespace
 		std::thread events([&] {
 			for (int i = 0; !bDone.load(); ++i) {
 				WritePluginFile("Tarmacor.ini", i % 2 ? withoutProfiles : withProfiles);
-				world.clock.advance_ms(3001);
+				AdvanceMs(3001);
 				HandleSaveLoadEvent();
 				reloads.fetch_add(1);
 			}
