@@ -53,6 +53,7 @@ namespace
 			{ "PlayBinkMenu or EndGameCreditsMenu", [](sim::World& w) { w.menus.open.insert("PlayBinkMenu"); } },
 			{ "PlayBinkMenu or EndGameCreditsMenu", [](sim::World& w) { w.menus.open.insert("EndGameCreditsMenu"); } },
 			{ "Player's 3D", [](sim::World& w) { w.references.playerLoadedData.root = nullptr; Player3D = nullptr; } },
+			{ "Player's 3D", [](sim::World& w) { w.references.player.ref.loadedData = nullptr; Player3D = nullptr; } },
 			{ "ParentCell", [](sim::World& w) { w.references.player.ref.parentCell = nullptr; } },
 			{ "IsInterior", [](sim::World& w) { w.references.player.ref.parentCell = &w.references.interior; } },
 			{ "IsGameMenuPaused", [](sim::World& w) { w.menus.bGameMenuPaused = true; } },
