@@ -15,6 +15,7 @@
 #include "sim/AddressLibrary.h"
 #include "sim/Verbs.h"
 #include "sim/host/Host.h"
+#include "sim/platform/Clock.h"
 #include "sim/platform/Keys.h"
 #include "sim/platform/MessageBoxes.h"
 
@@ -80,8 +81,12 @@ namespace
 		for (unsigned i = 0; i < a_frames; ++i) {
 			std::printf("[sim] frame %u: the player's node gets state %u\n", i + 1, sim::run_frame());
 		}
-		std::printf("[sim] save: %zu sink(s)\n", sim::save_game());
-		std::printf("[sim] load: %zu sink(s)\n", sim::load_game());
+		// A save well after loading, then a load 2.5 s later: the plugin
+		// reloads its INI files for the first and refuses the second.
+		world.time.iSteadyNanoseconds += 3'001'000'000;
+		std::printf("[sim] save, 3.001 s after loading: %zu sink(s)\n", sim::save_game());
+		world.time.iSteadyNanoseconds += 2'500'000'000;
+		std::printf("[sim] load, 2.5 s after the save: %zu sink(s)\n", sim::load_game());
 		std::printf("[sim] EndGameCreditsMenu opens: %zu sink(s)\n", sim::open_menu("EndGameCreditsMenu"));
 		std::printf("[sim] EndGameCreditsMenu closes: %zu sink(s)\n", sim::close_menu("EndGameCreditsMenu"));
 	}
@@ -122,6 +127,7 @@ int wmain(int argc, wchar_t** argv)
 		const HMODULE plugin = host.load_plugin(args.plugin);
 		sim::capture_message_boxes(plugin);
 		sim::redirect_keys(plugin);
+		const sim::ScopedClock clock(plugin);
 
 		const auto* record = host.version_record();
 		if (!record) {

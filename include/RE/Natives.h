@@ -29,10 +29,43 @@ namespace RE
 			static const REL::Relocation<IsTalking_t> func{ IDs::ActorNative::IsTalking };
 			return static_cast<std::uint8_t>(func(nullptr, 0, a_actor)) != 0;
 		}
+
+		// The vehicle the actor sits in, or null.
+		inline TESObjectREFR* GetVehicle(Actor* a_actor)
+		{
+			using GetVehicle_t = TESObjectREFR* (*)(void*, std::uint32_t, Actor*);
+			static const REL::Relocation<GetVehicle_t> func{ IDs::ActorNative::GetVehicle };
+			return func(nullptr, 0, a_actor);
+		}
+
+		// Whether a_companion counts as a_player's passenger.
+		inline bool PassengerTest(Actor* a_player, Actor* a_companion)
+		{
+			using PassengerTest_t = std::uint64_t (*)(void*, std::uint32_t, Actor*, Actor*);
+			static const REL::Relocation<PassengerTest_t> func{ IDs::ActorNative::PassengerTest };
+			return static_cast<std::uint8_t>(func(nullptr, 0, a_player, a_companion)) != 0;
+		}
+
+		// a_speaker starts its dialogue with a_target; the game's result
+		// means nothing to the plugin.
+		inline void InitiateDialogue(Actor* a_speaker, Actor* a_target)
+		{
+			using InitiateDialogue_t = std::uint64_t (*)(void*, std::uint32_t, Actor*, Actor*, std::uint32_t);
+			static const REL::Relocation<InitiateDialogue_t> func{ IDs::ActorNative::InitiateDialogue };
+			func(nullptr, 0, a_speaker, a_target, 0);
+		}
 	}
 
 	namespace ConsoleCommand
 	{
+		// Writes into *a_result: 0.0 when the actor sits in no vehicle.
+		inline void IsInVehicle(Actor** a_actor, float* a_result)
+		{
+			using IsInVehicle_t = std::uint64_t (*)(Actor**, std::uint64_t, std::uint64_t, float*);
+			static const REL::Relocation<IsInVehicle_t> func{ IDs::ConsoleCommand::IsInVehicle };
+			func(a_actor, 0, 0, a_result);
+		}
+
 		// Writes the answer into *a_result; its own return value means nothing
 		// to the plugin.
 		inline void IsInDialogueWithPlayer(TESObjectREFR** a_ref, std::uint32_t* a_result)

@@ -1,3 +1,5 @@
+#include <mutex>
+
 #include "sim/functions/Areas.h"
 #include "sim/functions/Rows.h"
 #include "sim/world/World.h"
@@ -11,7 +13,12 @@ namespace sim
 			auto& world = sim::world();
 			const auto name = a_menuName ? text_of(*a_menuName) : std::string_view{};
 			world.calls.record("IsMenuOpen", a_ui, a_menuName);
-			world.menus.asked.emplace_back(name);
+			{
+				// The game asks from its threads and the event thread at once.
+				static std::mutex askedMutex;
+				const std::lock_guard lock(askedMutex);
+				world.menus.asked.emplace_back(name);
+			}
 			return a_ui == &world.menus.ui && world.menus.open.contains(std::string(name));
 		}
 

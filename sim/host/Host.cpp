@@ -148,7 +148,9 @@ namespace sim
 		SYSTEM_INFO info{};
 		::GetSystemInfo(&info);
 		const std::uintptr_t granularity = info.dwAllocationGranularity;
-		constexpr std::uintptr_t kReach = 0x7FF00000;
+		// Half the reach of a relative call on either side: every call site
+		// in the image, not only its first byte, reaches the block.
+		constexpr std::uintptr_t kReach = 0x40000000;
 
 		std::uintptr_t position = a_near > kReach ? (a_near - kReach) : granularity;
 		const std::uintptr_t end = a_near + kReach;

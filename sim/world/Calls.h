@@ -4,6 +4,7 @@
 // they are, floats as their bit pattern).
 #include <bit>
 #include <cstdint>
+#include <mutex>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -40,6 +41,8 @@ namespace sim
 		template <class... Args>
 		void record(std::string_view a_function, Args... a_arguments)
 		{
+			// The game calls from its threads and the event thread at once.
+			const std::lock_guard lock(_mutex);
 			_calls.push_back({ a_function, { widen(a_arguments)... } });
 		}
 
@@ -48,9 +51,14 @@ namespace sim
 		std::vector<std::string_view> names() const;
 		// The calls of one function, in order.
 		std::vector<Call> of(std::string_view a_function) const;
-		void clear() noexcept { _calls.clear(); }
+		void clear() noexcept
+		{
+			const std::lock_guard lock(_mutex);
+			_calls.clear();
+		}
 
 	private:
+		std::mutex _mutex;
 		std::vector<Call> _calls;
 	};
 }

@@ -2,11 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 
 namespace sim
 {
+	namespace
+	{
+		// The game builds strings on its threads and the event thread at once.
+		std::mutex pool_mutex;
+	}
+
 	const game::StringEntry* Strings::intern(std::string_view a_text)
 	{
+		const std::lock_guard lock(pool_mutex);
 		for (const auto& entry : pool) {
 			if (!(entry.flags & game::StringEntry::kForwards) && std::string_view(entry.text, entry.length) == a_text) {
 				return &entry;
@@ -20,6 +28,7 @@ namespace sim
 
 	const game::StringEntry* Strings::forwarding(const game::StringEntry* a_target)
 	{
+		const std::lock_guard lock(pool_mutex);
 		auto& entry = pool.emplace_back();
 		entry.flags = game::StringEntry::kForwards;
 		entry.forward = a_target;
@@ -33,6 +42,7 @@ namespace sim
 
 	game::StringEntry& Strings::add_string(std::string_view a_text, std::uint32_t a_length)
 	{
+		const std::lock_guard lock(pool_mutex);
 		auto& entry = pool.emplace_back();
 		entry.length = a_length;
 		std::memcpy(entry.text, a_text.data(), std::min(a_text.size(), sizeof(entry.text) - 1));
@@ -41,6 +51,7 @@ namespace sim
 
 	game::StringEntry& Strings::add_forwarding(const game::StringEntry* a_target)
 	{
+		const std::lock_guard lock(pool_mutex);
 		auto& entry = pool.emplace_back();
 		entry.flags = game::StringEntry::kForwards;
 		entry.forward = a_target;

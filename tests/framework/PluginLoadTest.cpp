@@ -260,6 +260,22 @@ namespace
 		// clang-format on
 	}
 
+	// The demo's drive: the simulated game loads the real DLL, plays frames
+	// in a vehicle, a save and a load 2.5 s apart and the end credits.
+	TEST_F(PluginLoad, TheDemoDriveRunsThroughTheRealDll)
+	{
+		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", _game.plugins() / L"Tarmacor.dll");
+		std::ofstream(_game.plugins() / L"TarmacorCustom.ini", std::ios::binary) << "[Global]\r\nbLogging=1\r\n[REV-8]\r\n";
+		EXPECT_EQ(run(test::executable_folder() / L"SimStarfield.exe", L"--no-log"), 0u);
+		const auto entries = documents_log_entries();
+		using testing::Contains;
+		EXPECT_THAT(entries, Contains("info: [HandleOnPostDataLoad] Installation complete"));
+		EXPECT_THAT(entries, Contains("info: [GetDesiredVisibilityState] applying patch"));
+		EXPECT_THAT(entries, Contains("info: [HandleSaveLoadEvent] reloading all profiles and settings..."));
+		EXPECT_THAT(entries, Contains("warning: [HandleSaveLoadEvent] could not reload profiles and settings | elapsed [2500]"));
+		EXPECT_THAT(entries, Contains("info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling"));
+	}
+
 	// Checked before the log is opened: the box is all the player sees.
 	TEST_F(PluginLoad, ANullLoadInterfaceIsFatal)
 	{

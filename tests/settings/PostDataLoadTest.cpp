@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DefaultIni.h"
 #include "Logging.h"
 #include "PostDataLoad.h"
@@ -84,9 +86,12 @@ namespace
 		EXPECT_THAT(entries, Contains("info: [DumpAllProfiles]  ----------------- BEGIN ---------------- "));
 		EXPECT_THAT(entries, Contains("info: [DumpAllProfiles] [Profile: 0]"));
 		EXPECT_THAT(entries, Contains("info: [DumpProfileInfo] [Default] bSmartAim -> 0"));
-		EXPECT_EQ(entries.back(), "info: [DumpAllProfiles]  ----------------- END ---------------- ");
-		// Nine lines of the reload, then the markers, "[Profile: 0]" and eighteen rows.
-		EXPECT_EQ(entries.size(), 9u + 21u);
+		// Nine lines of the reload, then the markers, "[Profile: 0]" and
+		// eighteen rows; the installation goes on after them.
+		const auto end = std::find(entries.begin(), entries.end(), "info: [DumpAllProfiles]  ----------------- END ---------------- ");
+		ASSERT_NE(end, entries.end());
+		EXPECT_EQ(end - entries.begin() + 1, 9 + 21);
+		EXPECT_EQ(entries.back(), "info: [HandleOnPostDataLoad] Installation complete");
 	}
 
 	TEST_F(PostDataLoad, OtherMessagesAreIgnored)

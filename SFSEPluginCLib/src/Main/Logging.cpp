@@ -2,7 +2,7 @@
 
 #include "SFSE/Logger.h"
 
-bool bLogging = true;
+std::atomic<bool> bLogging{ true };
 
 namespace Tarmacor::detail
 {

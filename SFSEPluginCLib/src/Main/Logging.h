@@ -1,6 +1,7 @@
 #pragma once
 // The plugin's own log lines: "[<function>] " + the body pieces, written only
 // while bLogging is on. The switch is tested before any text is built.
+#include <atomic>
 #include <iterator>
 #include <source_location>
 #include <string>
@@ -10,7 +11,7 @@
 #include <spdlog/common.h>
 
 // Whether the plugin's own lines are written; framework lines ignore it.
-extern bool bLogging;
+extern std::atomic<bool> bLogging;
 
 namespace Tarmacor::detail
 {

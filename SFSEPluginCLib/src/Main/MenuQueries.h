@@ -1,0 +1,14 @@
+#pragma once
+// Whether one of the game's menus is open, asked with a game string of its
+// name that is built and released around the question.
+namespace RE
+{
+	class UI;
+}
+
+// The UI object to ask: the captured one, else the game's global for this
+// call (the game isn't asked without one).
+RE::UI* GetUIToAsk();
+
+// False without a UI object.
+bool IsMenuOpen(RE::UI* a_ui, const char* a_menuName);

@@ -1,0 +1,3 @@
+#include "SharedState.h"
+
+std::mutex SharedStateMutex;

@@ -1,0 +1,77 @@
+#include "GameSession.h"
+
+#include <fstream>
+
+#include <windows.h>
+
+#include "EventSinks.h"
+#include "GameData.h"
+#include "GlobalSettings.h"
+#include "Logging.h"
+#include "PostDataLoad.h"
+#include "Profiles.h"
+#include "Update3DVFuncStruct.h"
+#include "sim/host/Host.h"
+#include "sim/platform/Keys.h"
+#include "sim/platform/MessageBoxes.h"
+
+namespace test
+{
+	std::string Ini(std::initializer_list<std::string_view> a_lines)
+	{
+		std::string text;
+		for (const auto line : a_lines) {
+			text += line;
+			text += "\r\n";
+		}
+		return text;
+	}
+
+	const std::string LoggingIni = Ini({ "[Default]", "bSmartAim=1", "[Global]", "bLogging=1" });
+
+	GameSession::GameSession() :
+		world(sim::world()),
+		clock(::GetModuleHandleW(nullptr))
+	{
+		world.reset();
+		static const bool redirected = [] {
+			auto* self = ::GetModuleHandleW(nullptr);
+			sim::redirect_keys(self);
+			sim::capture_message_boxes(self);
+			return true;
+		}();
+		(void)redirected;
+		bLogging = true;
+		Profiles.clear();
+		CurrentProfile = Profile{};
+		iTestStringValues = 0;
+		RearViewState = 0;
+	}
+
+	GameSession::~GameSession()
+	{
+		bLogging = true;
+		world.reset();
+	}
+
+	void GameSession::WritePluginFile(std::string_view a_name, std::string_view a_text) const
+	{
+		std::ofstream file(game.plugins() / std::string(a_name), std::ios::binary | std::ios::trunc);
+		file << a_text;
+	}
+
+	void GameSession::Install()
+	{
+		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
+		if (world.events.saveLoad.count == 0) {
+			RegisterEventSinks();
+		}
+	}
+
+	std::vector<std::string> GameSession::EntriesFrom(std::size_t a_first) const
+	{
+		auto entries = log.entries();
+		entries.erase(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(std::min(a_first, entries.size())));
+		return entries;
+	}
+}

@@ -1,0 +1,50 @@
+#pragma once
+// A test in the running game: a fresh world and game folder, the clock,
+// keys and message boxes of the simulation, the plugin's globals at their
+// start values, and the post-data-load message as the host sends it.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "TestLog.h"
+#include "sim/GameFolder.h"
+#include "sim/platform/Clock.h"
+#include "sim/world/World.h"
+
+namespace test
+{
+	// INI lines joined with "\r\n".
+	std::string Ini(std::initializer_list<std::string_view> a_lines);
+
+	// A vanilla INI with logging on and one "Default" profile.
+	extern const std::string LoggingIni;
+
+	class GameSession : public testing::Test
+	{
+	protected:
+		GameSession();
+		~GameSession() override;
+
+		void WritePluginFile(std::string_view a_name, std::string_view a_text) const;
+
+		// The host's post-data-load message. Hooks and sinks go in once per
+		// process; a fresh world has empty event sources, so the sinks are
+		// registered with them again.
+		void Install();
+
+		// "<level>: <message>" of every log line from a_first on.
+		std::vector<std::string> EntriesFrom(std::size_t a_first) const;
+		std::size_t EntryCount() const { return log.entries().size(); }
+
+		// Moves the game's steady clock on.
+		void AdvanceMs(double a_milliseconds) { world.time.iSteadyNanoseconds += static_cast<std::int64_t>(a_milliseconds * 1'000'000.0); }
+
+		sim::GameFolder game;
+		TestLog log;
+		sim::World& world;
+		sim::ScopedClock clock;
+	};
+}

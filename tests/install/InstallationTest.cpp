@@ -1,0 +1,150 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "GameData.h"
+#include "GameSession.h"
+#include "PassengerIdleChatterFix.h"
+#include "PostDataLoad.h"
+#include "Profiles.h"
+#include "SFSE/Trampoline.h"
+#include "StringValues.h"
+#include "VisibilityHook.h"
+#include "sim/Verbs.h"
+#include "sim/code/Code.h"
+#include "sim/host/Host.h"
+#include "sim/platform/MessageBoxes.h"
+
+extern "C" std::uint8_t sim_FadeNodeUpdateVisibility(sim::game::NiNode*, std::uint8_t);
+
+namespace
+{
+	using testing::Contains;
+	using testing::IsEmpty;
+	using testing::Not;
+	using Installation = test::GameSession;
+	using PassengerIdleChatterFix::PassengerIdleChatterFunc;
+
+	constexpr std::uint64_t kSlotValue(int a_slot) { return 0x5356000000000000 + static_cast<std::uint64_t>(a_slot); }
+
+	std::uintptr_t VisibilitySlot() { return reinterpret_cast<std::uintptr_t>(sim_BSFadeNodeVTable[sim::code::kFadeNodeVisibilitySlot]); }
+
+	TEST_F(Installation, OtherMessagesChangeNothing)
+	{
+		WritePluginFile("Tarmacor.ini", test::LoggingIni);
+		const auto slotBefore = VisibilitySlot();
+		for (const std::uint32_t type : { 0u, 1u, 3u, 4u }) {
+			sim::send_message(HandleOnPostDataLoad, type);
+		}
+		EXPECT_EQ(VisibilitySlot(), slotBefore);
+		EXPECT_THAT(world.calls.all(), IsEmpty());
+		EXPECT_THAT(log.entries(), IsEmpty());
+		EXPECT_THAT(Profiles, IsEmpty());
+	}
+
+	TEST_F(Installation, HooksTheGameOnceAndAppliesTheFirstProfile)
+	{
+		WritePluginFile("Tarmacor.ini", test::LoggingIni);
+		Install();
+
+		// The table leads to the thunk, which keeps the game's own function.
+		EXPECT_EQ(VisibilitySlot(), reinterpret_cast<std::uintptr_t>(&VisibilityThunk));
+		EXPECT_EQ(reinterpret_cast<std::uintptr_t>(OriginalVisibilityFunction), reinterpret_cast<std::uintptr_t>(&sim_FadeNodeUpdateVisibility));
+		// The first profile went into the game: its settings were looked up.
+		EXPECT_FALSE(world.calls.of("LookupSettingByName").empty());
+		EXPECT_EQ(CurrentProfile.sProfileName, "");
+		EXPECT_EQ(log.entries().back(), "info: [HandleOnPostDataLoad] Installation complete");
+		EXPECT_EQ(world.events.saveLoad.count, 1u);
+		EXPECT_EQ(world.menus.ui.menuOpenCloseSource.count, 1u);
+
+		// A second message reloads and captures again, but never takes the
+		// plugin's own thunk or stub for the game's function.
+		const auto first01 = PassengerIdleChatterFunc::func01.address();
+		Install();
+		EXPECT_EQ(reinterpret_cast<std::uintptr_t>(OriginalVisibilityFunction), reinterpret_cast<std::uintptr_t>(&sim_FadeNodeUpdateVisibility));
+		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), first01);
+		EXPECT_NE(first01, SFSE::DefaultTrampoline().stub_of(reinterpret_cast<std::uintptr_t>(&PassengerIdleChatterFunc::SayDialogue01)));
+		EXPECT_EQ(world.events.saveLoad.count, 1u);
+
+		// The game's calls still end in its own functions, once each.
+		world.calls.clear();
+		world.scene.playerRoot.visibilityState = 4;
+		EXPECT_EQ(sim::run_frame(), 4);
+		EXPECT_EQ(world.calls.of("UpdateVisibility").size(), 1u);
+		sim::pick_first_idle_line({});
+		EXPECT_EQ(world.calls.of("FirstIdleLine").size(), 1u);
+	}
+
+	TEST_F(Installation, WritesTheDefaultIniFirstWhenThereIsNone)
+	{
+		Install();
+		EXPECT_TRUE(std::filesystem::exists(game.plugins() / "Tarmacor.ini"));
+		ASSERT_EQ(Profiles.size(), 1u);
+		EXPECT_EQ(Profiles[0].sProfileName, "Default");
+		EXPECT_FALSE(world.calls.of("LookupSettingByName").empty());
+	}
+
+	TEST_F(Installation, NoProfileAtAllAppliesNothing)
+	{
+		WritePluginFile("Tarmacor.ini", test::Ini({ "[Global]", "bLogging=1" }));
+		Install();
+		EXPECT_THAT(Profiles, IsEmpty());
+		EXPECT_THAT(log.entries(), Contains("warning: [InitializeGameData] can't apply Default profile | Profiles.size == 0"));
+		EXPECT_TRUE(world.calls.of("LookupSettingByName").empty());
+
+		// A pass in a vehicle finds no profile to switch to, and goes on.
+		world.references.player.fInVehicle = 1.0f;
+		world.camera.vehicleState.vehicleViewMode = 1;
+		world.scene.playerRoot.visibilityState = 3;
+		EXPECT_EQ(sim::run_frame(), 0);
+	}
+
+	TEST_F(Installation, TheTestSwitchDecidesWhatTheCaptureWrites)
+	{
+		struct Case
+		{
+			const char* value;
+			bool bGroupAWritten;
+		};
+		for (const auto& c : { Case{ "0", false }, Case{ "-3", false }, Case{ "1", true }, Case{ "2", true } }) {
+			SCOPED_TRACE(c.value);
+			world.reset();
+			WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[Global]", std::string("iTestStringValues=") + c.value }));
+			Install();
+			const auto& slots = world.strings.valueSlots;
+			EXPECT_EQ(slots[0], kSlotValue(1));
+			EXPECT_EQ(slots[1], c.bGroupAWritten ? kSlotValue(1) : kSlotValue(2));
+			EXPECT_EQ(slots[2], c.bGroupAWritten ? kSlotValue(1) : kSlotValue(3));
+			for (int i = 3; i < 9; ++i) {
+				EXPECT_EQ(slots[static_cast<std::size_t>(i)], kSlotValue(i + 1));
+			}
+			EXPECT_EQ(StringValueSlots[4].savedValue, kSlotValue(5));
+		}
+	}
+
+	// Runs in the child: every slot has an address but a_missing.
+	void CaptureWithoutSlot(std::size_t a_missing)
+	{
+		sim::capture_message_boxes(::GetModuleHandleW(nullptr));
+		static std::array<std::uint64_t, 9> values{};
+		std::array<std::uint64_t*, 9> addresses{};
+		for (std::size_t i = 0; i < addresses.size(); ++i) {
+			addresses[i] = i == a_missing ? nullptr : &values[i];
+		}
+		CaptureStringValueSlots(addresses);
+	}
+
+	TEST(InstallationDeathTest, ASlotWithoutAddressEndsTheGameWithItsCode)
+	{
+		struct Case
+		{
+			std::size_t slot;
+			const char* text;
+		};
+		for (const auto& c : { Case{ 0, "Internal error: code 01" }, Case{ 3, "Internal error: code 05" }, Case{ 8, "Internal error: code 010" } }) {
+			EXPECT_EXIT(CaptureWithoutSlot(c.slot), testing::ExitedWithCode(0), std::string("message box \\[Tarmacor - SFSE Plugin by Quenvar v4.4\\]: ") + c.text + "\n");
+		}
+	}
+}
