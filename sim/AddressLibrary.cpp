@@ -1,10 +1,10 @@
-#include "AddressLibrary.h"
+#include "sim/AddressLibrary.h"
 
 #include <stdexcept>
 
 #include <windows.h>
 
-#include "GameIndex.h"
+#include "sim/GameIndex.h"
 #include "REL/DatabasePack.h"
 #include "REL/Module.h"
 

@@ -1,26 +1,25 @@
-#include "GameFolder.h"
+#include "sim/GameFolder.h"
 
 #include <atomic>
 #include <string>
 
 #include <windows.h>
 
-#include "AddressLibrary.h"
+#include "sim/AddressLibrary.h"
 
 namespace sim
 {
-	namespace
+	std::filesystem::path fresh_folder(const std::filesystem::path& a_parent, std::wstring_view a_kind)
 	{
-		std::filesystem::path unique_folder()
-		{
-			static std::atomic<unsigned> counter{ 0 };
-			const auto name = L"game-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
-			return std::filesystem::current_path() / name;
-		}
+		static std::atomic<unsigned> counter{ 0 };
+		auto path = a_parent / (std::wstring(a_kind) + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
+		std::filesystem::remove_all(path);
+		std::filesystem::create_directories(path);
+		return path;
 	}
 
 	GameFolder::GameFolder() :
-		GameFolder(unique_folder())
+		GameFolder(fresh_folder(std::filesystem::current_path(), L"game"))
 	{}
 
 	GameFolder::GameFolder(const std::filesystem::path& a_root) :

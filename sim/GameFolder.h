@@ -4,9 +4,14 @@
 // Steam and its other name, made the current directory (the game's folder is
 // the process's current directory) until the object goes away.
 #include <filesystem>
+#include <string_view>
 
 namespace sim
 {
+	// A new empty folder in a_parent, "<kind>-<process>-<n>": its name is
+	// this process's and this call's alone.
+	std::filesystem::path fresh_folder(const std::filesystem::path& a_parent, std::wstring_view a_kind);
+
 	class GameFolder
 	{
 	public:

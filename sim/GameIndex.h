@@ -4,15 +4,13 @@
 // own module (SimStarfield.exe, or a test executable standing in for it), so
 // each has an offset from the game's base that the address library records.
 //
-// Stand-ins that no behaviour needs yet are placeholders of the right kind:
-// functions that return their own ID, null globals, distinct data values, and
-// code blocks of int3 with the instructions the plugin patches at the
-// displacements it uses. Give an item real behaviour by pointing its row in
-// GameIndex.cpp at the new stand-in.
+// Each area lists its own rows (sim/functions/<Area>.cpp, sim/events,
+// sim/code); the index is their concatenation. An item no behaviour needs
+// yet is a placeholder_row (a function that returns its own ID).
 #include <cstdint>
 #include <span>
 
-#include "RE/IDs.h"
+#include "REL/ID.h"
 
 namespace sim
 {
@@ -22,7 +20,7 @@ namespace sim
 		std::uintptr_t address;
 	};
 
-	// One row for every entry of RE::IDs::all.
+	// Every area's rows, one for every entry of RE::IDs::all.
 	std::span<const GameItem> game_items();
 
 	// The address of the item with a_id; 0 when the game has none.
@@ -30,19 +28,4 @@ namespace sim
 
 	// The running game's base: the executable's module.
 	std::uintptr_t game_base() noexcept;
-
-	// Game data the simulation steers directly.
-	namespace game
-	{
-		extern float CurrentTimeMultiplier;
-		extern float GlobalTimeMultiplier;
-		extern std::uint64_t StringValueSlots[9];
-
-		extern void* DataHandler;
-		extern void* PlayerActor;
-		extern void* UI;
-		extern void* PlayerCamera;
-		extern void* SettingCollection;
-		extern void* ReferenceHandleList;
-	}
 }

@@ -1,7 +1,8 @@
 // SimStarfield: the simulated game. Started in a game folder (the current
 // directory), it writes its address library into Data\SFSE\Plugins\, loads
 // Data\SFSE\Plugins\Tarmacor.dll the way the script extender does, delivers
-// the host's messages and prints the plugin's log.
+// the host's messages, plays a little of the game (frames, a save, a load,
+// the end credits' menu) and prints the plugin's log.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -12,8 +13,10 @@
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
 #include "sim/AddressLibrary.h"
-#include "sim/Host.h"
-#include "sim/MessageBoxes.h"
+#include "sim/Verbs.h"
+#include "sim/host/Host.h"
+#include "sim/platform/Keys.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {
@@ -23,6 +26,7 @@ namespace
 		sim::HostOptions host;
 		bool postDataLoad{ true };
 		bool printLog{ true };
+		unsigned frames{ 3 };
 	};
 
 	void print_usage()
@@ -33,7 +37,8 @@ namespace
 			"  --refuse-listener         the host refuses message listeners\n"
 			"  --no-messaging            the host offers no messaging interface\n"
 			"  --messaging-version <n>   version of the messaging interface (default 1)\n"
-			"  --no-post-data-load       don't send the post-data-load message\n"
+			"  --no-post-data-load       don't send the post-data-load message (nor play)\n"
+			"  --frames <n>              frames to run after loading (default 3)\n"
 			"  --no-log                  don't print the plugin's log at the end");
 	}
 
@@ -52,6 +57,8 @@ namespace
 				a_out.host.messagingVersion = static_cast<std::uint32_t>(std::stoul(argv[++i]));
 			} else if (arg == L"--no-post-data-load") {
 				a_out.postDataLoad = false;
+			} else if (arg == L"--frames" && hasValue) {
+				a_out.frames = static_cast<unsigned>(std::stoul(argv[++i]));
 			} else if (arg == L"--no-log") {
 				a_out.printLog = false;
 			} else {
@@ -59,6 +66,24 @@ namespace
 			}
 		}
 		return true;
+	}
+
+	// A few frames in a vehicle's first-person view, a save and a load, and
+	// the end credits shown and closed.
+	void play(unsigned a_frames)
+	{
+		auto& world = sim::world();
+		world.camera.vehicleState.vehicleViewMode = 1;
+		world.references.player.fInVehicle = 1.0f;
+		world.scene.playerRoot.visibilityState = 1;
+		world.scene.add_fade_node(1);
+		for (unsigned i = 0; i < a_frames; ++i) {
+			std::printf("[sim] frame %u: the player's node gets state %u\n", i + 1, sim::run_frame());
+		}
+		std::printf("[sim] save: %zu sink(s)\n", sim::save_game());
+		std::printf("[sim] load: %zu sink(s)\n", sim::load_game());
+		std::printf("[sim] EndGameCreditsMenu opens: %zu sink(s)\n", sim::open_menu("EndGameCreditsMenu"));
+		std::printf("[sim] EndGameCreditsMenu closes: %zu sink(s)\n", sim::close_menu("EndGameCreditsMenu"));
 	}
 
 	void print_log(const SFSE::PluginVersionData& a_record)
@@ -96,6 +121,7 @@ int wmain(int argc, wchar_t** argv)
 		sim::Host host(args.host);
 		const HMODULE plugin = host.load_plugin(args.plugin);
 		sim::capture_message_boxes(plugin);
+		sim::redirect_keys(plugin);
 
 		const auto* record = host.version_record();
 		if (!record) {
@@ -110,6 +136,7 @@ int wmain(int argc, wchar_t** argv)
 		if (loaded && args.postDataLoad) {
 			const auto delivered = host.dispatch(SFSE::MessagingInterface::kPostDataLoad);
 			std::printf("[sim] post-data-load message delivered to %zu listener(s)\n", delivered);
+			play(args.frames);
 		}
 		if (args.printLog) {
 			print_log(*record);

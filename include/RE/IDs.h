@@ -1,120 +1,68 @@
 #pragma once
 // Every game function, global, data item and code site the plugin reaches,
 // with its address-library ID. Code names these constants, never a number;
-// `all` lists them for the tools and the simulated game.
+// `all` lists them for the tools and the simulated game. Both come from the
+// one list below, so a new item is one line and no count is kept by hand.
 #include <array>
 #include <cstddef>
 #include <string_view>
 
 #include "REL/ID.h"
 
+// TARMACOR_GAME_IDS(ITEM, TOP, SLOT), in the order `all` lists them:
+//   ITEM(scope, name, id, kind, description)  RE::IDs::<scope>::<name>
+//   TOP(name, id, kind, description)          RE::IDs::<name>
+//   SLOT(number, id)                          RE::IDs::StringValueSlots[number - 1]
+#define TARMACOR_GAME_IDS(ITEM, TOP, SLOT)                                                                           \
+	ITEM(BSTEventSource, RegisterSink, 34452, function, "RE::BSTEventSource::RegisterSink")                          \
+	ITEM(TESObjectREFR, Release, 35164, function, "RE::TESObjectREFR::Release")                                      \
+	ITEM(GameString, Release, 36754, function, "RE::GameString::Release")                                            \
+	TOP(LookupREFRByHandleNative, 72986, function, "RE::LookupREFRByHandleNative")                                   \
+	ITEM(TESObjectREFR, MatchesForm, 80343, function, "RE::TESObjectREFR::MatchesForm")                              \
+	ITEM(ExtraDataList, GetByType, 83208, function, "RE::ExtraDataList::GetByType")                                  \
+	ITEM(TESForm, LookupByID, 86125, function, "RE::TESForm::LookupByID")                                            \
+	ITEM(TESForm, GetFullName, 86218, function, "RE::TESForm::GetFullName")                                          \
+	ITEM(Setting, LookupByName, 88638, function, "setting lookup by name")                                           \
+	ITEM(ExitAnywhere, Function, 102971, code, "Exit Anywhere code site")                                            \
+	ITEM(ConsoleCommand, IsInDialogueWithPlayer, 108949, function, "RE::ConsoleCommand::IsInDialogueWithPlayer")     \
+	ITEM(Events::SaveLoadEvent, GetEventSource, 129747, function, "Events::SaveLoadEvent::GetEventSource")           \
+	TOP(SetTimeMultiplier, 156294, function, "RE::SetTimeMultiplier")                                                \
+	ITEM(ObjectReferenceNative, IsInScene, 170275, function, "RE::ObjectReferenceNative::IsInScene")                 \
+	ITEM(ActorNative, IsTalking, 170285, function, "RE::ActorNative::IsTalking")                                     \
+	ITEM(ActorNative, GetVehicle, 170441, function, "RE::ActorNative::GetVehicle")                                   \
+	ITEM(ActorNative, PassengerTest, 170456, function, "RE::ActorNative::PassengerTest")                             \
+	ITEM(ActorNative, InitiateDialogue, 172378, function, "RE::ActorNative::InitiateDialogue")                       \
+	TOP(IsGameMenuPaused, 172731, function, "RE::IsGameMenuPaused")                                                  \
+	ITEM(ReferenceLock, Lock, 178605, function, "RE::ReferenceLock::Lock")                                           \
+	ITEM(ReferenceLock, Unlock, 178609, function, "RE::ReferenceLock::Unlock")                                       \
+	ITEM(GameString, GameString, 198219, function, "RE::GameString::GameString") /* the constructor */               \
+	TOP(RTDynamicCast, 211916, function, "RE::RTDynamicCast")                                                        \
+	ITEM(BSFadeNode, VTable, 440638, data, "virtual table of RE::BSFadeNode")                                        \
+	TOP(CurrentTimeMultiplier, 763331, data, "RE::CurrentTimeMultiplier")                                            \
+	TOP(GlobalTimeMultiplier, 763332, data, "RE::GlobalTimeMultiplier")                                              \
+	ITEM(TESForm, TypeDescriptor, 786265, data, "type descriptor of RE::TESForm")                                    \
+	ITEM(TESFullName, TypeDescriptor, 786269, data, "type descriptor of RE::TESFullName")                            \
+	TOP(DataHandler, 825890, global, "RE::DataHandler")                                                              \
+	TOP(PlayerActor, 865059, global, "RE::PlayerActor")                                                              \
+	ITEM(UI, Singleton, 878339, global, "RE::UI") /* the global RE::UI */                                            \
+	TOP(PlayerCamera, 878523, global, "RE::PlayerCamera")                                                            \
+	TOP(SettingCollection, 879099, global, "setting collection") /* the game's settings, searched by LookupByName */ \
+	TOP(ReferenceHandleList, 881027, global, "RE::ReferenceHandleList")                                              \
+	ITEM(UI, IsMenuOpen, 1870208, function, "RE::UI::IsMenuOpen")                                                    \
+	ITEM(ConsoleCommand, IsInVehicle, 2157099, function, "RE::ConsoleCommand::IsInVehicle")                          \
+	ITEM(DialogueCallSites, Function, 2157294, code, "dialogue call sites")                                          \
+	SLOT(1, 2241914)                                                                                                 \
+	SLOT(2, 2241913)                                                                                                 \
+	SLOT(3, 2241910)                                                                                                 \
+	SLOT(4, 2241917)                                                                                                 \
+	SLOT(5, 2241923)                                                                                                 \
+	SLOT(6, 2241921)                                                                                                 \
+	SLOT(7, 2241925)                                                                                                 \
+	SLOT(8, 2241926)                                                                                                 \
+	SLOT(9, 2241922)
+
 namespace RE::IDs
 {
-	namespace BSTEventSource
-	{
-		inline constexpr REL::ID RegisterSink{ 34452 };
-	}
-	namespace TESObjectREFR
-	{
-		inline constexpr REL::ID Release{ 35164 };
-		inline constexpr REL::ID MatchesForm{ 80343 };
-	}
-	namespace GameString
-	{
-		inline constexpr REL::ID Release{ 36754 };
-		inline constexpr REL::ID GameString{ 198219 };  // the constructor
-	}
-	inline constexpr REL::ID LookupREFRByHandleNative{ 72986 };
-	namespace ExtraDataList
-	{
-		inline constexpr REL::ID GetByType{ 83208 };
-	}
-	namespace TESForm
-	{
-		inline constexpr REL::ID LookupByID{ 86125 };
-		inline constexpr REL::ID GetFullName{ 86218 };
-		inline constexpr REL::ID TypeDescriptor{ 786265 };
-	}
-	namespace TESFullName
-	{
-		inline constexpr REL::ID TypeDescriptor{ 786269 };
-	}
-	namespace Setting
-	{
-		inline constexpr REL::ID LookupByName{ 88638 };
-	}
-	// The game's settings, searched by LookupByName.
-	inline constexpr REL::ID SettingCollection{ 879099 };
-	namespace ExitAnywhere
-	{
-		// The instruction that decides whether the player may leave the
-		// vehicle lies this far into the function.
-		inline constexpr REL::ID Function{ 102971 };
-		inline constexpr std::ptrdiff_t SiteDisplacement = 0x6F8;
-	}
-	namespace ConsoleCommand
-	{
-		inline constexpr REL::ID IsInDialogueWithPlayer{ 108949 };
-		inline constexpr REL::ID IsInVehicle{ 2157099 };
-	}
-	namespace Events::SaveLoadEvent
-	{
-		inline constexpr REL::ID GetEventSource{ 129747 };
-	}
-	inline constexpr REL::ID SetTimeMultiplier{ 156294 };
-	namespace ObjectReferenceNative
-	{
-		inline constexpr REL::ID IsInScene{ 170275 };
-	}
-	namespace ActorNative
-	{
-		inline constexpr REL::ID IsTalking{ 170285 };
-		inline constexpr REL::ID GetVehicle{ 170441 };
-		inline constexpr REL::ID PassengerTest{ 170456 };
-		inline constexpr REL::ID InitiateDialogue{ 172378 };
-	}
-	inline constexpr REL::ID IsGameMenuPaused{ 172731 };
-	namespace ReferenceLock
-	{
-		inline constexpr REL::ID Lock{ 178605 };
-		inline constexpr REL::ID Unlock{ 178609 };
-	}
-	inline constexpr REL::ID RTDynamicCast{ 211916 };
-	namespace BSFadeNode
-	{
-		inline constexpr REL::ID VTable{ 440638 };
-	}
-	inline constexpr REL::ID CurrentTimeMultiplier{ 763331 };
-	inline constexpr REL::ID GlobalTimeMultiplier{ 763332 };
-	inline constexpr REL::ID DataHandler{ 825890 };
-	inline constexpr REL::ID PlayerActor{ 865059 };
-	inline constexpr REL::ID PlayerCamera{ 878523 };
-	inline constexpr REL::ID ReferenceHandleList{ 881027 };
-	namespace UI
-	{
-		inline constexpr REL::ID Singleton{ 878339 };  // the global RE::UI
-		inline constexpr REL::ID IsMenuOpen{ 1870208 };
-	}
-	namespace DialogueCallSites
-	{
-		// One game function holds both calls that pick a speaker's idle line.
-		inline constexpr REL::ID Function{ 2157294 };
-		inline constexpr std::ptrdiff_t FirstCall = 0x239;
-		inline constexpr std::ptrdiff_t SecondCall = 0x28E;
-	}
-	// Nine 64-bit game values, in slot order 1 to 9.
-	inline constexpr std::array<REL::ID, 9> StringValueSlots{ {
-		REL::ID{ 2241914 },
-		REL::ID{ 2241913 },
-		REL::ID{ 2241910 },
-		REL::ID{ 2241917 },
-		REL::ID{ 2241923 },
-		REL::ID{ 2241921 },
-		REL::ID{ 2241925 },
-		REL::ID{ 2241926 },
-		REL::ID{ 2241922 },
-	} };
-
 	enum class Kind
 	{
 		function,  // called at its address
@@ -130,54 +78,44 @@ namespace RE::IDs
 		Kind kind;
 	};
 
-	inline constexpr std::array<Entry, 46> all{ {
-		{ "RE::BSTEventSource::RegisterSink", BSTEventSource::RegisterSink, Kind::function },
-		{ "RE::TESObjectREFR::Release", TESObjectREFR::Release, Kind::function },
-		{ "RE::GameString::Release", GameString::Release, Kind::function },
-		{ "RE::LookupREFRByHandleNative", LookupREFRByHandleNative, Kind::function },
-		{ "RE::TESObjectREFR::MatchesForm", TESObjectREFR::MatchesForm, Kind::function },
-		{ "RE::ExtraDataList::GetByType", ExtraDataList::GetByType, Kind::function },
-		{ "RE::TESForm::LookupByID", TESForm::LookupByID, Kind::function },
-		{ "RE::TESForm::GetFullName", TESForm::GetFullName, Kind::function },
-		{ "setting lookup by name", Setting::LookupByName, Kind::function },
-		{ "Exit Anywhere code site", ExitAnywhere::Function, Kind::code },
-		{ "RE::ConsoleCommand::IsInDialogueWithPlayer", ConsoleCommand::IsInDialogueWithPlayer, Kind::function },
-		{ "Events::SaveLoadEvent::GetEventSource", Events::SaveLoadEvent::GetEventSource, Kind::function },
-		{ "RE::SetTimeMultiplier", SetTimeMultiplier, Kind::function },
-		{ "RE::ObjectReferenceNative::IsInScene", ObjectReferenceNative::IsInScene, Kind::function },
-		{ "RE::ActorNative::IsTalking", ActorNative::IsTalking, Kind::function },
-		{ "RE::ActorNative::GetVehicle", ActorNative::GetVehicle, Kind::function },
-		{ "RE::ActorNative::PassengerTest", ActorNative::PassengerTest, Kind::function },
-		{ "RE::ActorNative::InitiateDialogue", ActorNative::InitiateDialogue, Kind::function },
-		{ "RE::IsGameMenuPaused", IsGameMenuPaused, Kind::function },
-		{ "RE::ReferenceLock::Lock", ReferenceLock::Lock, Kind::function },
-		{ "RE::ReferenceLock::Unlock", ReferenceLock::Unlock, Kind::function },
-		{ "RE::GameString::GameString", GameString::GameString, Kind::function },
-		{ "RE::RTDynamicCast", RTDynamicCast, Kind::function },
-		{ "virtual table of RE::BSFadeNode", BSFadeNode::VTable, Kind::data },
-		{ "RE::CurrentTimeMultiplier", CurrentTimeMultiplier, Kind::data },
-		{ "RE::GlobalTimeMultiplier", GlobalTimeMultiplier, Kind::data },
-		{ "type descriptor of RE::TESForm", TESForm::TypeDescriptor, Kind::data },
-		{ "type descriptor of RE::TESFullName", TESFullName::TypeDescriptor, Kind::data },
-		{ "RE::DataHandler", DataHandler, Kind::global },
-		{ "RE::PlayerActor", PlayerActor, Kind::global },
-		{ "RE::UI", UI::Singleton, Kind::global },
-		{ "RE::PlayerCamera", PlayerCamera, Kind::global },
-		{ "setting collection", SettingCollection, Kind::global },
-		{ "RE::ReferenceHandleList", ReferenceHandleList, Kind::global },
-		{ "RE::UI::IsMenuOpen", UI::IsMenuOpen, Kind::function },
-		{ "RE::ConsoleCommand::IsInVehicle", ConsoleCommand::IsInVehicle, Kind::function },
-		{ "dialogue call sites", DialogueCallSites::Function, Kind::code },
-		{ "StringValueSlots 1", StringValueSlots[0], Kind::data },
-		{ "StringValueSlots 2", StringValueSlots[1], Kind::data },
-		{ "StringValueSlots 3", StringValueSlots[2], Kind::data },
-		{ "StringValueSlots 4", StringValueSlots[3], Kind::data },
-		{ "StringValueSlots 5", StringValueSlots[4], Kind::data },
-		{ "StringValueSlots 6", StringValueSlots[5], Kind::data },
-		{ "StringValueSlots 7", StringValueSlots[6], Kind::data },
-		{ "StringValueSlots 8", StringValueSlots[7], Kind::data },
-		{ "StringValueSlots 9", StringValueSlots[8], Kind::data },
-	} };
+#define TARMACOR_ID_ITEM(scope, name, number, kind, description) \
+	namespace scope                                              \
+	{                                                            \
+		inline constexpr REL::ID name{ number };                 \
+	}
+#define TARMACOR_ID_TOP(name, number, kind, description) inline constexpr REL::ID name{ number };
+#define TARMACOR_ID_NONE(...)
+	TARMACOR_GAME_IDS(TARMACOR_ID_ITEM, TARMACOR_ID_TOP, TARMACOR_ID_NONE)
+
+	// Nine 64-bit game values, in slot order 1 to 9.
+#define TARMACOR_ID_SLOT(number, id) REL::ID{ id },
+	inline constexpr std::array StringValueSlots{ TARMACOR_GAME_IDS(TARMACOR_ID_NONE, TARMACOR_ID_NONE, TARMACOR_ID_SLOT) };
+#undef TARMACOR_ID_SLOT
+
+#define TARMACOR_ID_ENTRY_ITEM(scope, name, number, kind, description) Entry{ description, scope::name, Kind::kind },
+#define TARMACOR_ID_ENTRY_TOP(name, number, kind, description) Entry{ description, name, Kind::kind },
+#define TARMACOR_ID_ENTRY_SLOT(number, id) Entry{ "StringValueSlots " #number, StringValueSlots[number - 1], Kind::data },
+	inline constexpr std::array all{ TARMACOR_GAME_IDS(TARMACOR_ID_ENTRY_ITEM, TARMACOR_ID_ENTRY_TOP, TARMACOR_ID_ENTRY_SLOT) };
+#undef TARMACOR_ID_ENTRY_ITEM
+#undef TARMACOR_ID_ENTRY_TOP
+#undef TARMACOR_ID_ENTRY_SLOT
+#undef TARMACOR_ID_ITEM
+#undef TARMACOR_ID_TOP
+#undef TARMACOR_ID_NONE
+
+	// Places inside the code items.
+	namespace ExitAnywhere
+	{
+		// The instruction that decides whether the player may leave the
+		// vehicle lies this far into the function.
+		inline constexpr std::ptrdiff_t SiteDisplacement = 0x6F8;
+	}
+	namespace DialogueCallSites
+	{
+		// One game function holds both calls that pick a speaker's idle line.
+		inline constexpr std::ptrdiff_t FirstCall = 0x239;
+		inline constexpr std::ptrdiff_t SecondCall = 0x28E;
+	}
 
 	constexpr std::string_view describe(Kind a_kind) noexcept
 	{

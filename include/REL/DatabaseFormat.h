@@ -30,21 +30,25 @@ namespace REL::database
 	// thrown by the stream instead.
 	enum class status
 	{
+		// clang-format off
 		ok,
 		unsupported_format,  // the header's format isn't compiled_format
 		unhandled_type,      // an entry's ID code is 8 to 15
 		scaled_without_pointer_size,  // a scaled offset with pointer size 0
 		entries_exceed_file,  // more entries than bytes left in the file
 	};
+	// clang-format on
 
 	struct header_t
 	{
 		static constexpr std::size_t name_capacity = 20;  // 19 bytes and a terminator
 
 		std::uint32_t format{ 0 };
+		// clang-format off
 		Version version;  // each stored 32-bit number keeps its low 16 bits
 		std::uint32_t name_length{ 0 };  // as stored; bytes past the buffer are skipped
 		std::array<char, name_capacity> name{};
+		// clang-format on
 		std::uint32_t pointer_size{ 0 };
 		std::uint32_t address_count{ 0 };
 

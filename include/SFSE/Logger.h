@@ -16,7 +16,9 @@ namespace SFSE::log
 	std::optional<std::filesystem::path> log_directory();
 
 	// Builds the "SFSE" logger on "<plugin name>.log" in log_directory() and
-	// makes it the default logger. Without a log folder nothing changes.
+	// makes it the default logger. Without a log folder, or when the file
+	// can't be opened, the logger in place is kept and one error line says
+	// why; nothing is thrown.
 	void set_up_logger();
 
 	// The log file's name, "<name field of our own version record>.log".
@@ -37,6 +39,7 @@ namespace SFSE::log
 	// Framework log statements: a format string with its arguments, the
 	// caller's source location, no prefix, written whatever the plugin's own
 	// logging switch says.
+// clang-format off
 #define SFSE_LOG_LEVEL_STATEMENT(a_name, a_level)                                                      \
 	template <class... Args>                                                                        \
 	struct a_name                                                                                   \
@@ -49,6 +52,7 @@ namespace SFSE::log
 	};                                                                                              \
 	template <class... Args>                                                                        \
 	a_name(spdlog::format_string_t<Args...>, Args&&...) -> a_name<Args...>;
+	// clang-format on
 
 	SFSE_LOG_LEVEL_STATEMENT(debug, spdlog::level::debug)
 	SFSE_LOG_LEVEL_STATEMENT(info, spdlog::level::info)

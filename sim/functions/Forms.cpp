@@ -1,100 +1,87 @@
-// The game's functions about forms, names, extra data and strings, answering
-// from the world and counting the plugin's calls.
-#include "sim/functions/Rows.h"
+#include <array>
+#include <vector>
 
-#include "sim/GameIndex.h"
+#include "sim/functions/Areas.h"
+#include "sim/functions/Rows.h"
+#include "sim/functions/VTables.h"
 #include "sim/world/World.h"
+
+extern "C" void sim_VirtualStandIn();
 
 namespace sim
 {
 	namespace
 	{
-		FormData* LookupByID(std::uint32_t a_formID)
+		game::TESForm* LookupFormByID(std::uint32_t a_formID)
 		{
 			auto& forms = world().forms;
-			++forms.lookupsByID;
-			auto* form = forms.find(a_formID);
-			return form && form->loaded ? form->game() : nullptr;
+			world().calls.record("LookupByID", a_formID);
+			const auto it = forms.byID.find(a_formID);
+			auto* form = it != forms.byID.end() ? it->second : nullptr;
+			if (!form) {
+				auto* ref = world().references.find(a_formID);
+				form = ref ? &ref->form : nullptr;
+			}
+			return form && !form->bUnloaded ? form : nullptr;
 		}
 
-		const char* GetFullName(const FormData* a_form)
+		const char* GetFormFullName(game::TESForm* a_form)
 		{
-			const auto* form = FormsArea::owner_of(a_form);
-			return form->hasNativeName ? form->nativeName.c_str() : nullptr;
+			world().calls.record("TESForm::GetFullName", a_form);
+			return a_form ? a_form->fullName : nullptr;
 		}
 
-		// The run-time cast knows one way: from a form to its name component.
-		void* CastAtRunTime(const void* a_object, std::int32_t a_vfDelta, const void* a_from, const void* a_to, std::int32_t a_isReference)
+		// The game's run-time cast, only from a form to its name component,
+		// and only as the plugin must ask: no offset, not by reference.
+		void* RTDynamicCast(void* a_object, std::int32_t a_offset, const void* a_from, const void* a_to, std::int32_t a_isReference)
 		{
-			++world().forms.casts;
-			const bool known = a_from == reinterpret_cast<const void*>(game_address(RE::IDs::TESForm::TypeDescriptor)) &&
-			                   a_to == reinterpret_cast<const void*>(game_address(RE::IDs::TESFullName::TypeDescriptor));
-			if (!a_object || a_vfDelta != 0 || a_isReference != 0 || !known) {
+			auto& world = sim::world();
+			world.calls.record("RTDynamicCast", a_object, a_offset, a_from, a_to, a_isReference);
+			if (!a_object || a_offset != 0 || a_isReference != 0 || a_from != &world.forms.formDescriptor ||
+				a_to != &world.forms.fullNameDescriptor) {
 				return nullptr;
 			}
-			auto* form = FormsArea::owner_of(a_object);
-			return form->hasNameComponent ? &form->nameComponent : nullptr;
+			return static_cast<game::TESForm*>(a_object)->fullNameComponent;
 		}
 
-
-		void Lock(void* a_lock)
-		{
-			++world().forms.locks;
-			++*static_cast<std::uint64_t*>(a_lock);
-		}
-
-		void Unlock(void* a_lock)
-		{
-			++world().forms.unlocks;
-			--*static_cast<std::uint64_t*>(a_lock);
-		}
-
-		const void* GetByType(const void* a_entries, std::uint32_t a_type)
-		{
-			auto* list = reinterpret_cast<const ExtraDataList*>(static_cast<const std::byte*>(a_entries) - offsetof(ExtraDataList, entries));
-			auto& forms = world().forms;
-			++(list->lock != 0 ? forms.searchesUnderLock : forms.searchesWithoutLock);
-			for (const auto& extra : list->owner->extras) {
-				if (extra.type == a_type) {
-					return &extra;
-				}
-			}
-			return nullptr;
-		}
-
-		void** ConstructGameString(void** a_string, const char* a_text, std::uint32_t)
-		{
-			auto& forms = world().forms;
-			++forms.stringsBuilt;
-			*a_string = const_cast<StringEntry*>(&forms.intern(a_text ? a_text : ""));
-			return a_string;
-		}
-
-		void ReleaseGameString(void** a_string)
-		{
-			++world().forms.stringsReleased;
-			*a_string = nullptr;
-		}
-
-		template <class F>
-		std::uintptr_t address_of(F* a_function)
-		{
-			return reinterpret_cast<std::uintptr_t>(a_function);
-		}
+		// Virtual functions: the object arrives as the first argument.
+		std::uint8_t GetFormType(const game::TESForm* a_form) { return a_form->formType; }
+		const char* GetComponentFullName(const game::TESFullName* a_name) { return a_name->name; }
 	}
 
-	std::vector<GameItem> forms_items()
+	game::VTable make_vtable(std::size_t a_slots, std::initializer_list<std::pair<std::size_t, const void*>> a_functions)
+	{
+		auto* table = new std::vector<const void*>(a_slots, reinterpret_cast<const void*>(&sim_VirtualStandIn));
+		for (const auto& [slot, function] : a_functions) {
+			table->at(slot) = function;
+		}
+		return table->data();
+	}
+
+	game::VTable form_vtable() noexcept
+	{
+		static const auto table = make_vtable(game::kGetFormTypeSlot + 1, { { game::kGetFormTypeSlot, slot_function(&GetFormType) } });
+		return table;
+	}
+
+	game::VTable full_name_vtable() noexcept
+	{
+		static const auto table = make_vtable(game::kGetFullNameSlot + 1, { { game::kGetFullNameSlot, slot_function(&GetComponentFullName) } });
+		return table;
+	}
+
+	std::span<const GameItem> forms_rows()
 	{
 		using namespace RE::IDs;
-		return {
-			{ TESForm::LookupByID, address_of(&LookupByID) },
-			{ TESForm::GetFullName, address_of(&GetFullName) },
-			{ RTDynamicCast, address_of(&CastAtRunTime) },
-			{ ReferenceLock::Lock, address_of(&Lock) },
-			{ ReferenceLock::Unlock, address_of(&Unlock) },
-			{ RE::IDs::ExtraDataList::GetByType, address_of(&GetByType) },
-			{ GameString::GameString, address_of(&ConstructGameString) },
-			{ GameString::Release, address_of(&ReleaseGameString) },
+		auto& forms = world().forms;
+		static const std::array rows{
+			function_row(TESForm::LookupByID, &LookupFormByID),
+			function_row(TESForm::GetFullName, &GetFormFullName),
+			function_row(RE::IDs::RTDynamicCast, &RTDynamicCast),
+			data_row(TESForm::TypeDescriptor, forms.formDescriptor),
+			data_row(TESFullName::TypeDescriptor, forms.fullNameDescriptor),
+			data_row(DataHandler, forms.dataHandlerGlobal),
 		};
+		return rows;
 	}
 }

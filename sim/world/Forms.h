@@ -1,7 +1,5 @@
 #pragma once
-// The game's forms, references and actors, their names and extra data, and
-// its interned strings, laid out at the byte offsets the game uses. Objects
-// live at fixed addresses until the world is reset.
+// Forms, their names, and the loaded data files.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -12,144 +10,116 @@
 
 namespace sim
 {
-	struct Form;
-
-	// A game string entry: length (or the entry forwarded to) at 8, flags at
-	// 0x14 (bit 1: forwards), characters from 0x18.
-	struct StringEntry
+	namespace game
 	{
-		static constexpr std::uint8_t kForwards = 0x02;
-		static constexpr std::size_t kCapacity = 64;
+		// Virtual tables are plain arrays in the game's (MSVC) slot order.
+		using VTable = const void* const*;
 
-		std::uint64_t reserved00{ 0 };
-		union Link
+		struct TESForm
 		{
-			std::uint32_t length;
-			const StringEntry* forward;
-		} link{ .forward = nullptr };  // 0x08
-		std::uint32_t reserved10{ 0 };
-		std::uint8_t flags{ 0 };  // 0x14
-		std::uint8_t reserved15[3]{};
-		char text[kCapacity]{};  // 0x18
-	};
-	static_assert(offsetof(StringEntry, link) == 0x08);
-	static_assert(offsetof(StringEntry, flags) == 0x14);
-	static_assert(offsetof(StringEntry, text) == 0x18);
+			VTable vtable;  // GetFormType at byte 0x110
+			std::byte pad08[0x20];
+			std::uint32_t formID;  // 0x28
+			// The simulation's own: what the virtual functions answer.
+			std::uint8_t formType;
+			bool bUnloaded;  // an unloaded reference: not found by ID or handle
+			std::byte pad2E[2];
+			const char* fullName;                   // RE::TESForm::GetFullName's answer
+			struct TESFullName* fullNameComponent;  // RTDynamicCast's answer
+		};
+		static_assert(offsetof(TESForm, formID) == 0x28);
+		static_assert(sizeof(TESForm) == 0x40);  // a reference's own data follows
+		inline constexpr std::size_t kGetFormTypeSlot = 0x110 / 8;
 
-	// The name component a form carries; its virtual table has the name query
-	// at byte 0x60.
-	struct FullNameComponent
+		// The name component; GetFullName at byte 0x60 of its table.
+		struct TESFullName
+		{
+			VTable vtable;
+			const char* name;
+		};
+		inline constexpr std::size_t kGetFullNameSlot = 0x60 / 8;
+
+		// The compiler's run-time type descriptor.
+		struct TypeDescriptor
+		{
+			const void* vftable;
+			void* spare;
+			char name[32];
+		};
+
+		struct TESPackedFile
+		{
+			std::byte pad00[0x38];
+			char fileName[0x1E0];             // 0x38, zero-terminated
+			std::uint8_t compileIndex;        // 0x218
+			std::uint8_t mediumCompileIndex;  // 0x219
+			std::uint16_t smallCompileIndex;  // 0x21A
+		};
+		static_assert(offsetof(TESPackedFile, fileName) == 0x38);
+		static_assert(offsetof(TESPackedFile, compileIndex) == 0x218);
+		static_assert(offsetof(TESPackedFile, mediumCompileIndex) == 0x219);
+		static_assert(offsetof(TESPackedFile, smallCompileIndex) == 0x21A);
+
+		struct FileList
+		{
+			std::uint32_t count;
+			std::uint32_t pad04;
+			TESPackedFile* const* files;  // 0x8
+		};
+		static_assert(offsetof(FileList, files) == 0x8);
+
+		struct DataHandler
+		{
+			std::byte pad0000[0x1548];
+			FileList fullFiles;    // 0x1548, FileA
+			FileList smallFiles;   // 0x1558, SmallFileA
+			FileList mediumFiles;  // 0x1568, MediumFileA
+		};
+		static_assert(offsetof(DataHandler, fullFiles) == 0x1548);
+		static_assert(offsetof(DataHandler, smallFiles) == 0x1558);
+		static_assert(offsetof(DataHandler, mediumFiles) == 0x1568);
+	}
+
+	enum class FileKind
 	{
-		const void* const* vtable{ nullptr };
-		const char* name{ nullptr };
+		full,
+		small,
+		medium,
 	};
 
-	// A reference's extra data: the list the search by type walks at 8, the
-	// lock at 0x20.
-	struct ExtraDataList
-	{
-		Form* owner{ nullptr };         // the simulation's own back link
-		std::byte entries[0x18]{};      // 0x08
-		std::uint64_t lock{ 0 };        // 0x20
-	};
-	static_assert(offsetof(ExtraDataList, entries) == 0x08);
-	static_assert(offsetof(ExtraDataList, lock) == 0x20);
-
-	// Extra data of type 0x96: the reference's display name at 0x18.
-	struct ExtraTextDisplayData
-	{
-		static constexpr std::uint32_t kType = 0x96;
-		std::byte reserved00[0x10]{};
-		std::uint32_t type{ kType };                  // 0x10
-		std::uint32_t reserved14{ 0 };
-		const StringEntry* displayName{ nullptr };    // 0x18
-	};
-	static_assert(offsetof(ExtraTextDisplayData, displayName) == 0x18);
-
-	// What the game sees of a form, a reference or an actor.
-	struct FormData
-	{
-		const void* const* vtable{ nullptr };  // 0x00: the type query at byte 0x110
-		Form* owner{ nullptr };                 // 0x08: the simulation's own back link
-		std::byte reserved10[0x18]{};
-		std::uint32_t formID{ 0 };              // 0x28
-		std::byte reserved2C[0x98 - 0x2C]{};
-		FormData* baseObject{ nullptr };        // 0x98
-		std::byte reservedA0[0xC8 - 0xA0]{};
-		ExtraDataList* extraData{ nullptr };    // 0xC8
-		std::byte reservedD0[0x30]{};
-	};
-	static_assert(offsetof(FormData, formID) == 0x28);
-	static_assert(offsetof(FormData, baseObject) == 0x98);
-	static_assert(offsetof(FormData, extraData) == 0xC8);
-
-	inline constexpr std::uint8_t kActorFormType = 0x4B;
-	inline constexpr std::uint8_t kActivatorFormType = 0x25;
 	inline constexpr std::uint8_t kNpcFormType = 0x2D;
-	inline constexpr std::uint32_t kPlayerRefFormID = 0x14;
+	inline constexpr std::uint8_t kActivatorFormType = 0x25;
 
-	// One form of the world: the game's bytes first, then what the
-	// simulation keeps about it.
-	struct Form
+	struct Forms
 	{
-		FormData data;
-		std::uint8_t formType{ 0 };
-		bool loaded{ true };                  // unloaded references aren't found by ID
-		std::string nativeName;               // what the game's own name query gives
-		bool hasNativeName{ false };
-		std::string componentName;            // the name component's text
-		bool hasNameComponent{ false };
-		FullNameComponent nameComponent;
-		ExtraDataList extraList;
-		std::vector<ExtraTextDisplayData> extras;
-		// Dialogue state the game's questions answer from.
-		bool inScene{ false };
-		bool talking{ false };
-		std::uint32_t dialogueWithPlayer{ 0 };
-		int references{ 0 };                  // counted references handed out, not yet released
+		game::DataHandler dataHandler{};
+		game::DataHandler* dataHandlerGlobal{ nullptr };  // RE::DataHandler
+		std::deque<game::TESPackedFile> files;
+		std::vector<game::TESPackedFile*> fullFiles, smallFiles, mediumFiles;
+		// Forms the game knows by ID (RE::TESForm::LookupByID); not owned.
+		std::map<std::uint32_t, game::TESForm*> byID;
+		std::deque<game::TESForm> forms;
 
-		FormData* game() noexcept { return &data; }
-		std::uint32_t id() const noexcept { return data.formID; }
+		game::TypeDescriptor formDescriptor{ nullptr, nullptr, ".?AVTESForm@@" };
+		game::TypeDescriptor fullNameDescriptor{ nullptr, nullptr, ".?AVTESFullName@@" };
+
+		// A loaded data file, listed in the data handler.
+		game::TESPackedFile& add_file(std::string_view a_name, FileKind a_kind, std::uint8_t a_compileIndex,
+			std::uint16_t a_smallOrMediumIndex = 0);
+		// A plain form of a_type the game finds by a_formID.
+		game::TESForm& add_form(std::uint32_t a_formID, std::uint8_t a_type = 0, const char* a_fullName = nullptr);
+
+		// "a small file SFBGS004.esm with indexes 0xFE/3"
+		game::TESPackedFile& add_full(std::string_view a_name, std::uint8_t a_compileIndex);
+		game::TESPackedFile& add_small(std::string_view a_name, std::uint8_t a_compileIndex, std::uint16_t a_smallIndex);
+		game::TESPackedFile& add_medium(std::string_view a_name, std::uint8_t a_compileIndex, std::uint8_t a_mediumIndex);
+		// A null entry in one of the lists, as the game may hold.
+		void add_null_file(FileKind a_kind);
+
+		// A base object (form type NPC unless given) with a name component
+		// holding a_name; the game's own name query answers null for it.
+		game::TESForm& add_base(std::uint32_t a_formID, std::string_view a_name, std::uint8_t a_type = kNpcFormType);
+		std::deque<game::TESFullName> nameComponents;
+		std::deque<std::string> names;
 	};
-
-	struct FormsArea
-	{
-		std::deque<Form> forms;
-		std::deque<StringEntry> strings;
-
-		// Calls the plugin made, for tests to count.
-		int lookupsByID{ 0 };
-		int locks{ 0 };
-		int unlocks{ 0 };
-		int searchesUnderLock{ 0 };
-		int searchesWithoutLock{ 0 };
-		int stringsBuilt{ 0 };
-		int stringsReleased{ 0 };
-		int casts{ 0 };
-
-		// A base object (form type NPC unless given) with a name component.
-		Form& add_base(std::uint32_t a_formID, std::string_view a_name, std::uint8_t a_formType = kNpcFormType);
-		// A reference of a_formType to a_base (may be null).
-		Form& add_reference(std::uint32_t a_formID, std::uint8_t a_formType, Form* a_base);
-		// "an actor named Mira": an actor reference whose base carries the name.
-		Form& add_actor(std::string_view a_name, std::uint32_t a_formID);
-		// Gives a_ref extra data with a display name entry (null: an entry
-		// without a string).
-		void set_display_name(Form& a_ref, const StringEntry* a_entry);
-
-		// A plain entry of a_text; with a_length the stored length instead of
-		// the text's.
-		StringEntry& add_string(std::string_view a_text);
-		StringEntry& add_string(std::string_view a_text, std::uint32_t a_length);
-		// An entry that forwards to a_target (may be null).
-		StringEntry& add_forwarding(const StringEntry* a_target);
-		// The interned entry of a_text, made on first use.
-		const StringEntry& intern(std::string_view a_text);
-
-		Form* find(std::uint32_t a_formID) noexcept;
-		static Form* owner_of(const void* a_formData) noexcept;
-	};
-
-	// The text an entry leads to, as the game reads it.
-	std::string_view string_text(const StringEntry* a_entry) noexcept;
 }

@@ -1,37 +1,84 @@
 #include "sim/world/World.h"
 
-#include <memory>
+#include <algorithm>
+#include <iterator>
 
-#include "sim/GameIndex.h"
+#include "sim/functions/VTables.h"
 
 namespace sim
 {
 	namespace
 	{
-		std::unique_ptr<World>& slot()
+		template <class T>
+		void renew(T& a_area)
 		{
-			static std::unique_ptr<World> current;
-			return current;
+			a_area.~T();
+			new (&a_area) T{};
 		}
+	}
+
+	World::World()
+	{
+		reset();
+	}
+
+	void World::reset()
+	{
+		// Areas are remade in place: the data items keep their addresses.
+		renew(settings);
+		renew(forms);
+		renew(references);
+		renew(dialogue);
+		renew(menus);
+		renew(camera);
+		renew(time);
+		renew(strings);
+		renew(scene);
+		renew(events);
+		renew(input);
+		calls.clear();
+
+		settings.collectionGlobal = &settings.collection;
+		forms.dataHandlerGlobal = &forms.dataHandler;
+		dialogue.firstLineResult = &dialogue.topicInfo;
+		menus.uiGlobal = &menus.ui;
+		camera.camera.currentState = &camera.vehicleState;
+		camera.cameraGlobal = &camera.camera;
+
+		auto& player = references.player;
+		player.ref.form.vtable = actor_vtable();
+		player.ref.form.formID = game::kPlayerFormID;
+		player.ref.form.formType = game::kActorFormType;
+		player.ref.parentCell = &references.exterior;
+		player.ref.loadedData = &references.playerLoadedData;
+		references.playerLoadedData.root = &scene.playerRoot;
+		references.playerGlobal = &player;
+		references.interior.cellFlags = 1;
+		references.byHandle.assign(2, nullptr);  // handles 0 and 1 name nothing
+		references.handleListGlobal = &references.handleList;
+
+		scene.playerRoot.vtable = fade_node_vtable();
 	}
 
 	World& world()
 	{
-		auto& current = slot();
-		return current ? *current : reset_world();
+		static World instance;
+		return instance;
 	}
 
-	World& reset_world()
+	std::vector<std::string_view> CallLog::names() const
 	{
-		auto& current = slot();
-		current = std::make_unique<World>();
-		game::DataHandler = &current->files.handler;
-		game::UI = &current->dialogue.ui;
-		game::ReferenceHandleList = &current->dialogue.handleList;
-		return *current;
+		std::vector<std::string_view> names;
+		for (const auto& call : _calls) {
+			names.push_back(call.function);
+		}
+		return names;
 	}
 
-	void World::remove_data_handler() { game::DataHandler = nullptr; }
-	void World::remove_ui() { game::UI = nullptr; }
-	void World::remove_handle_list() { game::ReferenceHandleList = nullptr; }
+	std::vector<Call> CallLog::of(std::string_view a_function) const
+	{
+		std::vector<Call> calls;
+		std::copy_if(_calls.begin(), _calls.end(), std::back_inserter(calls), [&](const Call& a_call) { return a_call.function == a_function; });
+		return calls;
+	}
 }

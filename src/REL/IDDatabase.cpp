@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <source_location>
 #include <system_error>
 
 #include <fmt/format.h>
@@ -17,18 +18,21 @@ namespace REL
 	{
 		constexpr DWORD kReadWrite = FILE_MAP_READ | FILE_MAP_WRITE;  // 6
 
-		[[noreturn]] void fail_not_located(const std::wstring& a_filename, const Version& a_version, bool a_steam)
+		// The box names the failed check's line (the caller's), not this one.
+		[[noreturn]] void fail_not_located(const std::wstring& a_filename, const Version& a_version, bool a_steam,
+			std::source_location a_loc = std::source_location::current())
 		{
 			SFSE::fatal_error(fmt::format(
-				"Failed to locate an appropriate address library with the path: {}\n"
-				"This means you are either missing the address library for this specific version of the game or running on unsupported platform.\n"
-				"Please continue to the mod page for address library to download an appropriate version or platform. \n"
-				"If one is not available, then it is likely that address library has not yet added support for this version of the game or this platform.\n"
-				"Current version: {}\n"
-				"Current platform: {}",
-				SFSE::stl::utf16_to_utf8(a_filename).value_or("<unknown filename>"),
-				a_version.string("."),
-				a_steam ? "Steam" : "Microsoft Store"));
+								  "Failed to locate an appropriate address library with the path: {}\n"
+								  "This means you are either missing the address library for this specific version of the game or running on unsupported platform.\n"
+								  "Please continue to the mod page for address library to download an appropriate version or platform. \n"
+								  "If one is not available, then it is likely that address library has not yet added support for this version of the game or this platform.\n"
+								  "Current version: {}\n"
+								  "Current platform: {}",
+								  SFSE::stl::utf16_to_utf8(a_filename).value_or("<unknown filename>"),
+								  a_version.string("."),
+								  a_steam ? "Steam" : "Microsoft Store"),
+				a_loc);
 		}
 	}
 

@@ -14,8 +14,10 @@ namespace SFSE
 {
 	void fatal_error(std::string_view a_message, std::source_location a_loc)
 	{
+		// clang-format off
 		const auto text = stl::utf8_to_utf16(detail::fatal_box_text(a_loc.file_name(), a_loc.line(), a_message))
 		                      .value_or(L"<character encoding error>");
+		// clang-format on
 
 		std::wstring caption;
 		if (const auto path = detail::module_path(detail::own_module())) {

@@ -1,6 +1,9 @@
 #include "SFSE/Logger.h"
 
+#include <exception>
 #include <memory>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include <windows.h>
@@ -23,6 +26,21 @@ namespace SFSE::log
 		bool is_debugger_present() noexcept { return ::IsDebuggerPresent() != FALSE; }
 		void output_debug_string(const char* a_text) noexcept { ::OutputDebugStringA(a_text); }
 
+		// spdlog's exception text names the file and then the C library's
+		// reason; the line names the path itself, so only the reason is kept.
+		std::string open_failure_reason(const std::filesystem::path& a_path, const std::exception& a_error)
+		{
+			std::error_code ignored;
+			if (std::filesystem::is_directory(a_path, ignored)) {
+				return "a folder of that name is in its place";
+			}
+			const std::string_view text = a_error.what();
+			if (const auto colon = text.rfind(": "); colon != std::string_view::npos && colon + 2 < text.size()) {
+				return std::string(text.substr(colon + 2));
+			}
+			return std::string(text);
+		}
+
 		void set_up_logger_in(const std::filesystem::path& a_directory)
 		{
 			const auto fileName = log_file_name();
@@ -31,10 +49,20 @@ namespace SFSE::log
 				return;
 			}
 
-			std::vector<spdlog::sink_ptr> sinks{
-				std::make_shared<spdlog::sinks::basic_file_sink_mt>((a_directory / *fileName).wstring(), true),
-				std::make_shared<debugger_sink_mt>()
-			};
+			// The file sink opens (and creates the folders) at once. A file
+			// that can't be opened (a folder in its place, a locked file, no
+			// write permission) must not stop the plugin: it runs on without
+			// a file log, as without a Documents folder, and says why once.
+			const auto path = a_directory / *fileName;
+			std::vector<spdlog::sink_ptr> sinks;
+			try {
+				sinks.push_back(std::make_shared<spdlog::sinks::basic_file_sink_mt>(path.wstring(), true));
+			} catch (const std::exception& e) {
+				error("failed to open the log file {} | {}",
+					stl::utf16_to_utf8(path.wstring()).value_or("<unknown filename>"), open_failure_reason(path, e));
+				return;
+			}
+			sinks.push_back(std::make_shared<debugger_sink_mt>());
 			auto logger = std::make_shared<spdlog::logger>("SFSE", sinks.begin(), sinks.end());
 			logger->set_level(spdlog::level::info);
 			logger->flush_on(spdlog::level::info);

@@ -26,7 +26,7 @@ namespace
 			Bounds expected;
 		};
 		const Case cases[] = {
-			{ 0x7FFFFFFF, { 0, 0xFFFF0000 } },                              // below 2 GiB: from 0
+			{ 0x7FFFFFFF, { 0, 0xFFFF0000 } },  // below 2 GiB: from 0
 			{ 0x80000000, { 0, 0x100000000 } },
 			{ 0x140012345, { 0xC0020000, 0x1C0010000 } },
 			{ 0xFFFFFFFF7FFFFFFF, { 0xFFFFFFFF00000000, kTop } },  // near the top: to the end
@@ -82,9 +82,9 @@ namespace
 		test::FakeMemory memory;
 		const std::uint64_t address = 0x1C0000000;
 		memory.add(0, 0x140000000, kMemCommit);
-		memory.add(0x140000000, 0x1000, kMemFree);      // room for 512 bytes, but refused
-		memory.add(0x140001000, 0xE000, kMemFree);      // rounded up to 0x140010000: past its end
-		memory.add(0x14000F000, 0x20000, kMemFree);     // 0x140010000 has room
+		memory.add(0x140000000, 0x1000, kMemFree);   // room for 512 bytes, but refused
+		memory.add(0x140001000, 0xE000, kMemFree);   // rounded up to 0x140010000: past its end
+		memory.add(0x14000F000, 0x20000, kMemFree);  // 0x140010000 has room
 		memory.refusedAllocations.insert(0x140000000);
 		const auto result = find_memory_in_reach(memory, 512, address);
 		EXPECT_EQ(memory.queries.front(), 0x140000000u);

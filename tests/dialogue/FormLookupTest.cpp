@@ -19,14 +19,14 @@ namespace
 	protected:
 		FormLookupTest()
 		{
-			world.files.add_full("Starfield.esm", 0);
-			world.files.add_small("SFBGS004.esm", 0xFE, 3);
-			world.files.add_medium("Outposts.esm", 0xFD, 0x12);
+			world.forms.add_full("Starfield.esm", 0);
+			world.forms.add_small("SFBGS004.esm", 0xFE, 3);
+			world.forms.add_medium("Outposts.esm", 0xFD, 0x12);
 			world.forms.add_base(0xFE003017, "Rover");
 			world.forms.add_base(0xFE003007, "Scooter");
 			world.forms.add_base(0x001A2B3C, "Mantis");
 			world.forms.add_base(0xFD120ABC, "Beacon");
-			world.forms.add_reference(0xFE003020, sim::kActivatorFormType, nullptr).loaded = false;
+			world.references.add_reference(0xFE003020, sim::kActivatorFormType, nullptr).form.bUnloaded = true;
 		}
 	};
 
@@ -45,13 +45,13 @@ namespace
 	std::string Length6(const std::string& a_text)
 	{
 		return "error: [GetFormFromFile] this HexFormID's length > 6 [" + a_text +
-		       "]. This is not supported format (length must be <= 6 if source plugin is not Starfield.esm). Returning nullptr.";
+			"]. This is not supported format (length must be <= 6 if source plugin is not Starfield.esm). Returning nullptr.";
 	}
 
 	std::string NoForm(std::uint32_t a_formID, const char* a_hex, const char* a_file, const char* a_type)
 	{
 		return "warning: [GetFormFromFile]    this FormID [" + std::to_string(a_formID) + " | " + a_hex + "] supposedly defined in [" + a_file +
-		       " | Type: " + a_type + "] is withing range but it does not point to a valid Form or this Form is an unloaded Reference. Returning nullptr.";
+			" | Type: " + a_type + "] is withing range but it does not point to a valid Form or this Form is an unloaded Reference. Returning nullptr.";
 	}
 
 	TEST_F(FormLookupTest, LocalFormIdsInFilesOfEveryKind)
@@ -60,11 +60,11 @@ namespace
 			{ "017", "SFBGS004.esm", 0xFE003017, {} },
 			{ "017", "sfbgs004.ESM", 0xFE003017, {} },  // letter case aside
 			{ "1A2B3C", "Starfield.esm", 0x001A2B3C, {} },
-			{ "1a2b3c", "", 0x001A2B3C, {} },           // no name: the base game
+			{ "1a2b3c", "", 0x001A2B3C, {} },  // no name: the base game
 			{ "1A2B3C", "starfield.esm", 0x001A2B3C, {} },
 			{ "001A2B3C", "Starfield.esm", 0x001A2B3C, {} },
 			{ "ABC", "Outposts.esm", 0xFD120ABC, {} },
-			{ "7", "SFBGS004.esm", 0xFE003007, {} },     // padded to 00007
+			{ "7", "SFBGS004.esm", 0xFE003007, {} },  // padded to 00007
 			{ "00017", "SFBGS004.esm", 0xFE003017, {} },
 			{ "0001A2B3C", "Starfield.esm", 0, { kLength8 } },
 			{ "0001A2B3", "SFBGS004.esm", 0, { Length6("0001A2B3") } },
@@ -111,8 +111,8 @@ namespace
 
 	TEST_F(FormLookupTest, FileSearchReportsTheListAndSkipsNullFiles)
 	{
-		world.files.add_null(sim::DataFilesArea::Kind::full);
-		world.files.add_small("Starfield.esm", 0x33, 1);  // in two lists: FileA wins
+		world.forms.add_null_file(sim::FileKind::full);
+		world.forms.add_small("Starfield.esm", 0x33, 1);  // in two lists: FileA wins
 		std::int32_t type = 0;
 		EXPECT_NE(LookupTESFileByName("STARFIELD.ESM", &type), nullptr);
 		EXPECT_EQ(type, 1);
@@ -124,20 +124,18 @@ namespace
 
 	TEST_F(FormLookupTest, EmptyListsAreSkippedWithAWarningAndTheTypeStaysOnFailure)
 	{
-		auto& fresh = sim::reset_world();  // no files at all
-		fresh.files.add_small("SFBGS004.esm", 0xFE, 3);
+		world.reset();  // no files at all
+		world.forms.add_small("SFBGS004.esm", 0xFE, 3);
 		std::int32_t type = 7;
 		EXPECT_EQ(LookupTESFileByName("Nothing.esm", &type), nullptr);
 		EXPECT_EQ(type, 7);
-		EXPECT_THAT(Entries(), ElementsAre("warning: [LookupTESFileByName] theFiles.size() (of FileA) <= 0, skipping this file array",
-								   "warning: [LookupTESFileByName] theFiles.size() (of MediumFileA) <= 0, skipping this file array",
-								   "error: [LookupTESFileByName] result --> [nullptr] | params: PluginName [Nothing.esm] | other data: no TESFile could be found with the specified name"));
+		EXPECT_THAT(Entries(), ElementsAre("warning: [LookupTESFileByName] theFiles.size() (of FileA) <= 0, skipping this file array", "warning: [LookupTESFileByName] theFiles.size() (of MediumFileA) <= 0, skipping this file array", "error: [LookupTESFileByName] result --> [nullptr] | params: PluginName [Nothing.esm] | other data: no TESFile could be found with the specified name"));
 	}
 
 	TEST_F(FormLookupTest, NoTypeToFillOrNoDataHandlerGivesNull)
 	{
 		EXPECT_EQ(LookupTESFileByName("Starfield.esm", nullptr), nullptr);
-		world.remove_data_handler();
+		world.forms.dataHandlerGlobal = nullptr;
 		std::int32_t type = 0;
 		EXPECT_EQ(LookupTESFileByName("Starfield.esm", &type), nullptr);
 		EXPECT_EQ(type, 0);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include <fmt/format.h>
 
@@ -20,18 +21,23 @@ namespace
 	{
 	protected:
 		// An actor named Mira (the name on her base object).
-		sim::Form& mira = world.forms.add_actor("Mira", 0x0001A2B3);
+		sim::game::Actor& mira = AddActor("Mira", 0x0001A2B3);
+
+		std::size_t Calls(std::string_view a_function) const { return world.calls.of(a_function).size(); }
 	};
 
 	TEST_F(FormNamesTest, AReferencesOwnDisplayNameComesFirstAndIsReadOutsideTheLock)
 	{
-		world.forms.set_display_name(mira, &world.forms.add_string("Captain Mira"));
+		world.references.set_display_name(mira.ref, &world.strings.add_string("Captain Mira"));
 		EXPECT_EQ(GetReferenceName(AsRef(mira)), "Captain Mira");
-		EXPECT_EQ(world.forms.locks, 1);
-		EXPECT_EQ(world.forms.unlocks, 1);
-		EXPECT_EQ(world.forms.searchesUnderLock, 1);
-		EXPECT_EQ(world.forms.searchesWithoutLock, 0);
-		EXPECT_EQ(mira.extraList.lock, 0u);
+		EXPECT_EQ(Calls("ReferenceLock::Lock"), 1u);
+		EXPECT_EQ(Calls("ReferenceLock::Unlock"), 1u);
+		// One search, with the list's own lock held (its third argument).
+		const auto searches = world.calls.of("ExtraDataList::GetByType");
+		ASSERT_EQ(searches.size(), 1u);
+		EXPECT_EQ(searches[0].arguments.at(2), 1u);
+		EXPECT_EQ(world.calls.of("ReferenceLock::Lock")[0].arguments.at(0), reinterpret_cast<std::uintptr_t>(&mira.ref.extraList->lock));
+		EXPECT_EQ(mira.ref.extraList->lock, 0u);
 	}
 
 	TEST_F(FormNamesTest, DisplayNameSources)
@@ -39,7 +45,7 @@ namespace
 		struct Case
 		{
 			const char* what;
-			std::function<const sim::StringEntry*(sim::FormsArea&)> entry;
+			std::function<const sim::game::StringEntry*(sim::Strings&)> entry;
 			std::string expected;
 		};
 		const Case cases[] = {
@@ -53,44 +59,43 @@ namespace
 				[](auto& f) {
 					auto& a = f.add_forwarding(nullptr);
 					auto& b = f.add_forwarding(&a);
-					a.link.forward = &b;
+					a.forward = &b;
 					return &a;
 				},
 				"Mira" },
 		};
 		for (const auto& c : cases) {
-			world.forms.set_display_name(mira, c.entry(world.forms));
+			world.references.set_display_name(mira.ref, c.entry(world.strings));
 			EXPECT_EQ(GetReferenceName(AsRef(mira)), c.expected) << c.what;
 		}
 	}
 
 	TEST_F(FormNamesTest, AnEntryWithoutAZeroWithinItsLengthIsReadOnlyToItsLength)
 	{
-		auto& entry = world.forms.add_string("", 4);
+		auto& entry = world.strings.add_string("", 4);
 		std::memset(entry.text, 'X', sizeof(entry.text));
-		world.forms.set_display_name(mira, &entry);
+		world.references.set_display_name(mira.ref, &entry);
 		EXPECT_EQ(GetReferenceName(AsRef(mira)), "XXXX");
 	}
 
 	TEST_F(FormNamesTest, ANameComponentWithoutTextFallsBackToTheGamesOwnQuery)
 	{
-		auto& base = *sim::FormsArea::owner_of(mira.data.baseObject);
-		base.nativeName = "Mira (native)";
-		base.hasNativeName = true;
+		auto& base = *mira.ref.baseObject;
+		auto* component = base.fullNameComponent;
+		base.fullName = "Mira (native)";
 		EXPECT_EQ(GetTESFullName(AsForm(base)), "Mira");
 
-		base.componentName.clear();
-		base.nameComponent.name = base.componentName.c_str();
+		component->name = "";
 		EXPECT_EQ(GetTESFullName(AsForm(base)), "Mira (native)");
 
-		base.nameComponent.name = nullptr;
+		component->name = nullptr;
 		EXPECT_EQ(GetTESFullName(AsForm(base)), "Mira (native)");
 
-		base.hasNameComponent = false;
+		base.fullNameComponent = nullptr;
 		EXPECT_EQ(GetTESFullName(AsForm(base)), "Mira (native)");
 		EXPECT_EQ(GetTESFullNameNative(AsForm(base)), "Mira (native)");
 
-		base.hasNativeName = false;
+		base.fullName = nullptr;
 		EXPECT_EQ(GetTESFullName(AsForm(base)), "");
 		EXPECT_THAT(Entries(), IsEmpty());
 	}
@@ -100,20 +105,20 @@ namespace
 		EXPECT_EQ(GetTESFullName(nullptr), "");
 		EXPECT_EQ(GetTESFullNameNative(nullptr), "");
 		EXPECT_EQ(GetReferenceName(nullptr), "");
-		EXPECT_THAT(Entries(), ElementsAre("error: [GetTESFullName] theForm is nullptr", "error: [GetTESFullNameNative] theForm is nullptr",
-								   "error: [GetReferenceName] theRef is nullptr"));
+		EXPECT_THAT(Entries(), ElementsAre("error: [GetTESFullName] theForm is nullptr", "error: [GetTESFullNameNative] theForm is nullptr", "error: [GetReferenceName] theRef is nullptr"));
 	}
 
 	TEST_F(FormNamesTest, Descriptions)
 	{
-		auto& player = world.forms.add_actor("Player", 0x14);
-		auto& crate = world.forms.add_reference(0x00ABCDEF, sim::kActivatorFormType, &world.forms.add_reference(0x00ABC000, 0x25, nullptr));
-		const auto at = [](sim::Form& a_form) { return fmt::format("{:X}", reinterpret_cast<std::uintptr_t>(a_form.game())); };
+		auto& player = AddActor("Player", 0x14);
+		auto& crate = world.references.add_reference(0x00ABCDEF, sim::kActivatorFormType, &world.forms.add_form(0x00ABC000, 0x25));
+		// "[<address> | <rest>]"
+		const auto at = [](const void* a_form, const char* a_rest) { return fmt::format("[{:X} | {}]", reinterpret_cast<std::uintptr_t>(a_form), a_rest); };
 
-		EXPECT_EQ(GetFormDescription(AsForm(mira), true, true), "[" + at(mira) + " | 0001A2B3 | 75 | Mira]");
-		EXPECT_EQ(GetFormDescription(AsForm(player), true, false), "[" + at(player) + " | 00000014 | 75]");
-		EXPECT_EQ(GetFormDescription(AsForm(player), false, false), "[" + at(player) + " | 00000014]");
-		EXPECT_EQ(GetFormDescription(AsForm(crate), true, true), "[" + at(crate) + " | 00ABCDEF | 37 | {unnamed}]");
+		EXPECT_EQ(GetFormDescription(AsForm(mira), true, true), at(&mira, "0001A2B3 | 75 | Mira"));
+		EXPECT_EQ(GetFormDescription(AsForm(player), true, false), at(&player, "00000014 | 75"));
+		EXPECT_EQ(GetFormDescription(AsForm(player), false, false), at(&player, "00000014"));
+		EXPECT_EQ(GetFormDescription(AsForm(crate), true, true), at(&crate, "00ABCDEF | 37 | {unnamed}"));
 		for (const bool type : { false, true }) {
 			for (const bool name : { false, true }) {
 				EXPECT_EQ(GetFormDescription(nullptr, type, name), "!!! ERROR: nullptr form !!!");

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <fmt/format.h>
 #include <windows.h>
@@ -15,8 +17,8 @@
 #include "RE/IDs.h"
 #include "REL/ID.h"
 #include "SFSE/Trampoline.h"
-#include "sim/code/DialogueFunction.h"
-#include "sim/functions/Dialogue.h"
+#include "sim/Verbs.h"
+#include "sim/code/Code.h"
 
 namespace
 {
@@ -38,9 +40,9 @@ namespace
 		return bytes;
 	}
 
-	std::string At(const sim::Form& a_form)
+	std::string At(const sim::game::TESObjectREFR& a_ref)
 	{
-		return fmt::format("{:X}", reinterpret_cast<std::uintptr_t>(&a_form.data));
+		return fmt::format("{:X}", reinterpret_cast<std::uintptr_t>(&a_ref));
 	}
 
 	// The game's dialogue function with both calls as the game has them; each
@@ -54,10 +56,10 @@ namespace
 			game01(BytesAt(site01)),
 			game02(BytesAt(site02))
 		{
-			world.dialogue.firstResult = 0x7F00123456;
-			world.dialogue.secondResult = 42;
-			args.speaker = &mira;
-			args.target = &player;
+			world.dialogue.firstLineResult = reinterpret_cast<sim::game::TESTopicInfo*>(std::uintptr_t{ 0x7F00123456 });
+			world.dialogue.uSecondLineResult = 42;
+			args.akSpeaker = &mira.ref;
+			args.akTarget = &player.ref;
 		}
 
 		~IdleChatterHookTest() override
@@ -83,19 +85,41 @@ namespace
 
 		// Both calls travelled site -> stub -> hook -> the game's function:
 		// the stack and the callee-saved registers are as they were.
-		static void ExpectClean(const sim::IdleLineOutcome& a_outcome)
+		static void ExpectClean(const sim::code::DialogueRun& a_outcome)
 		{
-			EXPECT_TRUE(a_outcome.stackKept);
-			EXPECT_TRUE(a_outcome.registersKept);
+			EXPECT_TRUE(a_outcome.bStackKept);
+			EXPECT_TRUE(a_outcome.bRegistersKept);
 		}
 
-		std::string Description(const sim::Form& a_form, const char* a_name) const
+		std::string Description(const sim::game::Actor& a_actor, const char* a_name) const
 		{
-			return fmt::format("[{} | {:08X} | 75 | {}]", At(a_form), a_form.id(), a_name);
+			return fmt::format("[{} | {:08X} | 75 | {}]", At(a_actor.ref), a_actor.ref.form.formID, a_name);
 		}
 
-		sim::Form& mira = world.forms.add_actor("Mira", 0x0001A2B3);
-		sim::Form& player = world.forms.add_actor("Player", 0x14);
+		// The calls that reached the game's two idle-line functions.
+		std::vector<sim::Call> IdleLines() const
+		{
+			std::vector<sim::Call> lines;
+			for (const auto& call : world.calls.all()) {
+				if (call.function == "FirstIdleLine" || call.function == "SecondIdleLine") {
+					lines.push_back(call);
+				}
+			}
+			return lines;
+		}
+
+		// The argument a_argument of each call of a_function, in order.
+		std::vector<std::uint64_t> Asked(std::string_view a_function, std::size_t a_argument) const
+		{
+			std::vector<std::uint64_t> asked;
+			for (const auto& call : world.calls.of(a_function)) {
+				asked.push_back(call.arguments.at(a_argument));
+			}
+			return asked;
+		}
+
+		sim::game::Actor& mira = AddActor("Mira", 0x0001A2B3);
+		sim::game::Actor& player = AddActor("Player", 0x14);
 		sim::IdleLineArgs args;
 		SFSE::Trampoline trampoline{ "Test Trampoline" };
 		std::uintptr_t site01;
@@ -106,14 +130,14 @@ namespace
 
 	TEST_F(IdleChatterHookTest, BeforeInstallationTheGamesOwnFunctionsAnswer)
 	{
-		const auto first = sim::SayFirstIdleLine(args);
-		const auto second = sim::SaySecondIdleLine(args);
+		const auto first = sim::say_first_idle_line(args);
+		const auto second = sim::say_second_idle_line(args);
 		EXPECT_EQ(first.result, 0x7F00123456u);
 		EXPECT_EQ(second.result, 42u);
 		ExpectClean(first);
 		ExpectClean(second);
-		ASSERT_EQ(world.dialogue.idleLines.size(), 2u);
-		EXPECT_EQ(world.dialogue.idleLines[0].entryAlignment, 8u);
+		EXPECT_THAT(world.calls.names(), ElementsAre("FirstIdleLine", "SecondIdleLine"));
+		EXPECT_THAT(world.dialogue.entryAlignments, ElementsAre(8u, 8u));
 		EXPECT_EQ(game01[0], 0xE8);
 		EXPECT_EQ(game02[0], 0xE8);
 		EXPECT_THAT(Entries(), IsEmpty());
@@ -159,44 +183,36 @@ namespace
 		Install();
 		args.a2 = -7;
 		args.a3 = 0x7FFFFFFF;
-		args.c7 = static_cast<char>(0x85);  // -123, with other bytes above it in its slot
-		args.a8 = reinterpret_cast<std::uintptr_t>(&world.dialogue);  // a topic info pointer for the second call
+		args.c7 = static_cast<char>(0x85);                                      // -123, with other bytes above it in its slot
+		args.a8 = reinterpret_cast<std::uintptr_t>(&world.dialogue.topicInfo);  // a topic info pointer for the second call
 
-		const auto first = sim::SayFirstIdleLine(args);
-		const auto second = sim::SaySecondIdleLine(args);
+		const auto first = sim::say_first_idle_line(args);
+		const auto second = sim::say_second_idle_line(args);
 		EXPECT_EQ(first.result, 0x7F00123456u);
 		EXPECT_EQ(second.result, 42u);
 		ExpectClean(first);
 		ExpectClean(second);
 
-		const auto speaker = reinterpret_cast<std::uintptr_t>(mira.game());
-		const auto target = reinterpret_cast<std::uintptr_t>(player.game());
-		ASSERT_EQ(world.dialogue.idleLines.size(), 2u);
-		const auto& line01 = world.dialogue.idleLines[0];
-		const auto& line02 = world.dialogue.idleLines[1];
-		EXPECT_EQ(line01.function, 1);
-		EXPECT_THAT(line01.args, ElementsAre(args.a1, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, speaker, target, args.a6, args.a7, args.a8, args.a9));
-		EXPECT_EQ(line02.function, 2);
-		EXPECT_THAT(line02.args, ElementsAre(args.a1, speaker, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, args.a5, target, static_cast<std::uint64_t>(-123), args.a8, args.a9));
-		EXPECT_EQ(line01.entryAlignment, 8u);
-		EXPECT_EQ(line02.entryAlignment, 8u);
+		const auto speaker = reinterpret_cast<std::uintptr_t>(&mira);
+		const auto target = reinterpret_cast<std::uintptr_t>(&player);
+		const auto lines = IdleLines();
+		ASSERT_EQ(lines.size(), 2u);
+		EXPECT_EQ(lines[0].function, "FirstIdleLine");
+		EXPECT_THAT(lines[0].arguments, ElementsAre(args.a1, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, speaker, target, args.a6, args.a7, args.a8, args.a9));
+		EXPECT_EQ(lines[1].function, "SecondIdleLine");
+		EXPECT_THAT(lines[1].arguments, ElementsAre(args.a1, speaker, static_cast<std::uint64_t>(-7), 0x7FFFFFFFu, args.a5, target, static_cast<std::uint64_t>(-123), args.a8, args.a9));
+		EXPECT_THAT(world.dialogue.entryAlignments, ElementsAre(8u, 8u));
 
 		// Each question asked once per call, in order, and the menu name given back.
-		EXPECT_THAT(world.dialogue.menuQuestions, ElementsAre("DialogueMenu", "DialogueMenu"));
-		EXPECT_THAT(world.dialogue.sceneQuestions, ElementsAre(0x1A2B3u, 0x1A2B3u));
-		EXPECT_THAT(world.dialogue.talkingQuestions, ElementsAre(0x1A2B3u, 0x1A2B3u));
-		EXPECT_EQ(world.forms.stringsBuilt, 2);
-		EXPECT_EQ(world.forms.stringsReleased, 2);
+		EXPECT_THAT(world.menus.asked, ElementsAre("DialogueMenu", "DialogueMenu"));
+		EXPECT_THAT(Asked("IsInScene", 2), ElementsAre(speaker, speaker));
+		EXPECT_THAT(Asked("IsTalking", 2), ElementsAre(speaker, speaker));
+		EXPECT_EQ(world.calls.of("GameString").size(), 2u);
+		EXPECT_EQ(world.calls.of("GameString::Release").size(), 2u);
 
 		const auto mi = Description(mira, "Mira");
 		const auto pl = Description(player, "Player");
-		EXPECT_THAT(Entries(), ElementsAre(
-			fmt::format("info: [SayDialogue01] called | akSpeaker {} | akTarget {} | Params: a2: -7 | a3: 2147483647 | a6: {} | a7: {} | a8: {} | a9: {} | ",
-				fmt::format("[{}]", mi), fmt::format("[{}]", pl), args.a6, args.a7, args.a8, args.a9),
-			fmt::format("info: [SayDialogue01] called | akSpeaker [{}] | akTarget [{}] | result: 7F00123456", mi, pl),
-			fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | Params: a3: -7 | a4: 2147483647 | a5: {} | a7: -123 | a8: {:X} | a9: {} | ",
-				mi, pl, args.a5, args.a8, args.a9),
-			fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | result: 42", mi, pl)));
+		EXPECT_THAT(Entries(), ElementsAre(fmt::format("info: [SayDialogue01] called | akSpeaker {} | akTarget {} | Params: a2: -7 | a3: 2147483647 | a6: {} | a7: {} | a8: {} | a9: {} | ", fmt::format("[{}]", mi), fmt::format("[{}]", pl), args.a6, args.a7, args.a8, args.a9), fmt::format("info: [SayDialogue01] called | akSpeaker [{}] | akTarget [{}] | result: 7F00123456", mi, pl), fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | Params: a3: -7 | a4: 2147483647 | a5: {} | a7: -123 | a8: {:X} | a9: {} | ", mi, pl, args.a5, args.a8, args.a9), fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | result: 42", mi, pl)));
 	}
 
 	TEST_F(IdleChatterHookTest, AnActorIsBlockedByTheFirstQuestionThatSaysYes)
@@ -215,24 +231,21 @@ namespace
 		};
 		for (const auto& c : cases) {
 			for (const int function : { 1, 2 }) {
-				auto& fresh = world.dialogue;
-				fresh.openMenus.clear();
+				world.menus.open.clear();
 				if (c.menu) {
-					fresh.openMenus.insert("DialogueMenu");
+					world.menus.open.insert("DialogueMenu");
 				}
-				mira.inScene = c.scene;
-				mira.talking = c.talking;
-				fresh.idleLines.clear();
-				fresh.sceneQuestions.clear();
-				fresh.talkingQuestions.clear();
+				mira.bInScene = c.scene;
+				mira.bTalking = c.talking;
+				world.calls.clear();
 				const test::TestLog caseLog;
 
-				const auto outcome = function == 1 ? sim::SayFirstIdleLine(args) : sim::SaySecondIdleLine(args);
+				const auto outcome = function == 1 ? sim::say_first_idle_line(args) : sim::say_second_idle_line(args);
 				EXPECT_EQ(outcome.result, 0u) << c.reason << function;
 				ExpectClean(outcome);
-				EXPECT_THAT(fresh.idleLines, IsEmpty()) << c.reason;
-				EXPECT_EQ(fresh.sceneQuestions.size(), c.scenesAsked) << c.reason;
-				EXPECT_EQ(fresh.talkingQuestions.size(), c.talkingAsked) << c.reason;
+				EXPECT_THAT(IdleLines(), IsEmpty()) << c.reason;
+				EXPECT_EQ(world.calls.of("IsInScene").size(), c.scenesAsked) << c.reason;
+				EXPECT_EQ(world.calls.of("IsTalking").size(), c.talkingAsked) << c.reason;
 				const auto entries = caseLog.entries();
 				ASSERT_EQ(entries.size(), 2u) << c.reason;
 				EXPECT_THAT(entries[0], HasSubstr("] called | akSpeaker ["));
@@ -244,35 +257,31 @@ namespace
 	TEST_F(IdleChatterHookTest, ANonActorOrNoSpeakerIsNeverBlockedNorAskedAbout)
 	{
 		Install();
-		world.dialogue.openMenus.insert("DialogueMenu");
-		auto& radio = world.forms.add_reference(0x00ABCDEF, sim::kActivatorFormType, &world.forms.add_base(0x00ABC000, "Radio", 0x25));
-		radio.inScene = true;
-		radio.talking = true;
-		for (sim::Form* speaker : { &radio, static_cast<sim::Form*>(nullptr) }) {
-			args.speaker = speaker;
-			EXPECT_EQ(sim::SayFirstIdleLine(args).result, 0x7F00123456u);
-			EXPECT_EQ(sim::SaySecondIdleLine(args).result, 42u);
+		world.menus.open.insert("DialogueMenu");
+		auto& radio = world.references.add_reference(0x00ABCDEF, sim::kActivatorFormType, &world.forms.add_base(0x00ABC000, "Radio", 0x25));
+		for (sim::game::TESObjectREFR* speaker : { &radio, static_cast<sim::game::TESObjectREFR*>(nullptr) }) {
+			args.akSpeaker = speaker;
+			EXPECT_EQ(sim::say_first_idle_line(args).result, 0x7F00123456u);
+			EXPECT_EQ(sim::say_second_idle_line(args).result, 42u);
 		}
-		EXPECT_EQ(world.dialogue.idleLines.size(), 4u);
-		EXPECT_THAT(world.dialogue.menuQuestions, IsEmpty());
-		EXPECT_THAT(world.dialogue.sceneQuestions, IsEmpty());
-		EXPECT_THAT(world.dialogue.talkingQuestions, IsEmpty());
+		EXPECT_EQ(IdleLines().size(), 4u);
+		EXPECT_THAT(world.menus.asked, IsEmpty());
+		EXPECT_THAT(world.calls.of("IsInScene"), IsEmpty());
+		EXPECT_THAT(world.calls.of("IsTalking"), IsEmpty());
 		const auto entries = Entries();
 		ASSERT_EQ(entries.size(), 4u);
-		EXPECT_EQ(entries[0], fmt::format("info: [SayDialogue01] called | akSpeaker [[{} | 00ABCDEF | 37 | Radio]] | akTarget [{}] | result: 7F00123456",
-								  At(radio), Description(player, "Player")));
-		EXPECT_EQ(entries[3], fmt::format("info: [SayDialogue02] called | akSpeaker [!!! ERROR: nullptr form !!!] | akTarget [{}] | result: 42",
-								  Description(player, "Player")));
+		EXPECT_EQ(entries[0], fmt::format("info: [SayDialogue01] called | akSpeaker [[{} | 00ABCDEF | 37 | Radio]] | akTarget [{}] | result: 7F00123456", At(radio), Description(player, "Player")));
+		EXPECT_EQ(entries[3], fmt::format("info: [SayDialogue02] called | akSpeaker [!!! ERROR: nullptr form !!!] | akTarget [{}] | result: 42", Description(player, "Player")));
 	}
 
 	TEST_F(IdleChatterHookTest, WithLoggingOffNothingIsWrittenAndTheHooksBehaveTheSame)
 	{
 		Install();
 		bLogging = false;
-		EXPECT_EQ(sim::SayFirstIdleLine(args).result, 0x7F00123456u);
-		mira.talking = true;
-		EXPECT_EQ(sim::SaySecondIdleLine(args).result, 0u);
-		EXPECT_EQ(world.dialogue.idleLines.size(), 1u);
+		EXPECT_EQ(sim::say_first_idle_line(args).result, 0x7F00123456u);
+		mira.bTalking = true;
+		EXPECT_EQ(sim::say_second_idle_line(args).result, 0u);
+		EXPECT_EQ(IdleLines().size(), 1u);
 		EXPECT_THAT(Entries(), IsEmpty());
 	}
 

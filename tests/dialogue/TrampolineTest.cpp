@@ -14,7 +14,7 @@
 #include "SFSE/Memory.h"
 #include "SFSE/Trampoline.h"
 #include "TestLog.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {

@@ -9,7 +9,7 @@
 #include "SFSE/Logger.h"
 #include "SFSE/SourceName.h"
 #include "TestLog.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {
@@ -22,6 +22,25 @@ namespace
 		EXPECT_EQ(short_source_name("/work/main/src/SFSE/API.cpp"), "SFSE/API.cpp");
 		EXPECT_EQ(short_source_name(R"(C:\a\src\include\x.h)"), R"(include\x.h)");
 		EXPECT_EQ(short_source_name("src/x.cpp"), "x.cpp");
+	}
+
+	// The build maps the checkout to a relative path: whatever folders lie
+	// above the checkout (a "src" among them), the project's own "src" is
+	// the first segment.
+	TEST(FatalErrorSourceName, CutsTheMappedPathAtItsFirstSegment)
+	{
+		EXPECT_EQ(short_source_name("src/SFSE/API.cpp"), "SFSE/API.cpp");
+		EXPECT_EQ(short_source_name("./src/SFSE/API.cpp"), "SFSE/API.cpp");
+		EXPECT_EQ(short_source_name(R"(src\SFSE\API.cpp)"), R"(SFSE\API.cpp)");
+		EXPECT_EQ(short_source_name("include/REL/ID.h"), "REL/ID.h");
+		EXPECT_EQ(short_source_name("tests/framework/FatalErrorTest.cpp"), "tests/framework/FatalErrorTest.cpp");
+	}
+
+	TEST(FatalErrorSourceName, TheBuildMapsTheCheckoutToARelativePath)
+	{
+		const std::source_location here = std::source_location::current();
+		EXPECT_STREQ(here.file_name(), "tests/framework/FatalErrorTest.cpp");
+		EXPECT_STREQ(__FILE__, "tests/framework/FatalErrorTest.cpp");
 	}
 
 	TEST(FatalErrorSourceName, KeepsNamesWithoutAnExactSegmentWhole)
@@ -48,10 +67,12 @@ namespace
 
 	TEST(FatalErrorDeathTest, ShowsFileLineAndMessageUnderTheModuleNameAndExitsWith1)
 	{
-		// This file's path has no include or src segment: it is shown whole.
+		// Whatever folders hold the checkout, the box ends in this file's
+		// name, the line and the message.
 		const int line = __LINE__ + 1;
 		EXPECT_EXIT(fail_with("interface is null"), testing::ExitedWithCode(1),
-			testing::HasSubstr(fmt::format("message box [framework_tests.exe]: {}({}): interface is null", __FILE__, line)));
+			testing::AllOf(testing::HasSubstr("message box [framework_tests.exe]: "),
+				testing::HasSubstr(fmt::format("FatalErrorTest.cpp({}): interface is null", line))));
 	}
 
 	TEST(FatalErrorDeathTest, InvalidUtf8StillEndsTheProcessWithTheReplacementText)

@@ -10,8 +10,9 @@
 
 #include "Logging.h"
 #include "SFSE/Logger.h"
+#include "SFSE/Unicode.h"
 #include "TestLog.h"
-#include "sim/ImportHook.h"
+#include "sim/platform/ImportHook.h"
 
 namespace
 {
@@ -119,11 +120,60 @@ namespace
 		SFSE::log::info("still here");
 		sim::patch_import(self, "shell32.dll", "SHGetKnownFolderPath", original);
 
+		// clang-format off
 		EXPECT_THAT(log.entries(), ElementsAre(
 									   "error: failed to get known folder path",
 									   "error: failed to get known folder path",
 									   "info: still here"));
+		// clang-format on
 	}
+
+	// What stands at the log file's path while the logger is set up.
+	enum class Blocker
+	{
+		kFolder,
+		kFileOpenedWithoutSharing,
+	};
+
+	class LogFileBlocked : public testing::TestWithParam<Blocker>
+	{
+	};
+
+	TEST_P(LogFileBlocked, KeepsTheLoggerInPlaceWithOneErrorLineNamingPathAndReason)
+	{
+		test::TestLog log;
+		const test::TempFolder root;
+		const auto file = root.path() / SFSE::log::log_file_name().value();
+		HANDLE locked = INVALID_HANDLE_VALUE;
+		if (GetParam() == Blocker::kFolder) {
+			std::filesystem::create_directories(file);
+		} else {
+			locked = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+			ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+		}
+
+		EXPECT_NO_THROW(SFSE::log::detail::set_up_logger_in(root.path()));
+		SFSE::log::info("still here");
+		if (locked != INVALID_HANDLE_VALUE) {
+			::CloseHandle(locked);
+		}
+
+		const auto shown = SFSE::stl::utf16_to_utf8(file.wstring()).value();
+		const auto entries = log.entries();
+		ASSERT_EQ(entries.size(), 2u) << testing::PrintToString(entries);
+		const auto prefix = "error: failed to open the log file " + shown + " | ";
+		ASSERT_THAT(entries[0], testing::StartsWith(prefix));
+		const auto reason = entries[0].substr(prefix.size());
+		if (GetParam() == Blocker::kFolder) {
+			EXPECT_EQ(reason, "a folder of that name is in its place");
+		} else {
+			EXPECT_THAT(reason, testing::Not(testing::HasSubstr(shown))) << "the path is named once";
+			EXPECT_FALSE(reason.empty());
+		}
+		EXPECT_EQ(entries[1], "info: still here");
+	}
+
+	INSTANTIATE_TEST_SUITE_P(LogFile, LogFileBlocked, testing::Values(Blocker::kFolder, Blocker::kFileOpenedWithoutSharing));
 
 	struct CountingPiece
 	{

@@ -6,7 +6,7 @@
 #include "PeImageBuilder.h"
 #include "REL/Module.h"
 #include "TestLog.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {
@@ -60,9 +60,11 @@ namespace
 
 	TEST(ModuleOfTheGame, ASyntheticImageGetsItsOwnSegmentsAndTheProcessVersion)
 	{
+		// clang-format off
 		const auto image = test::PeImageBuilder()
 		                       .section({ ".text", 0x1000, 0x200, test::kSectionExecute | test::kSectionWrite })
 		                       .build();
+		// clang-format on
 		const auto base = reinterpret_cast<std::uintptr_t>(image.data());
 		const auto& module = REL::Module::get(base);
 		EXPECT_EQ(module.base(), base);

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -12,8 +13,9 @@
 #include "SFSE/Unicode.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
-#include "sim/Host.h"
-#include "sim/MessageBoxes.h"
+#include "sim/host/Host.h"
+#include "sim/platform/MessageBoxes.h"
+#include "sim/platform/PeImage.h"
 
 namespace
 {
@@ -71,43 +73,15 @@ namespace
 		EXPECT_EQ(std::strlen(reinterpret_cast<const char*>(record + 8)), 33u);
 	}
 
-	std::vector<std::string> export_names(HMODULE a_module)
-	{
-		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
-		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
-		const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
-		const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
-		std::vector<std::string> result;
-		for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
-			result.emplace_back(reinterpret_cast<const char*>(base + names[i]));
-		}
-		EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames) << "no exports by ordinal only";
-		return result;
-	}
-
-	std::vector<std::string> imported_dlls(HMODULE a_module)
-	{
-		const auto base = reinterpret_cast<const std::uint8_t*>(a_module);
-		const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-		const auto& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-		std::vector<std::string> result;
-		for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
-			std::string name(reinterpret_cast<const char*>(base + d->Name));
-			for (auto& c : name) {
-				c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-			}
-			result.push_back(name);
-		}
-		return result;
-	}
-
 	TEST_F(PluginLoad, ExportsExactlyTheTwoEntryPointsAndNeedsOnlySystemDlls)
 	{
-		const auto plugin = load();
-		EXPECT_THAT(export_names(plugin), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
-		EXPECT_THAT(imported_dlls(plugin), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
+		const sim::PeImage plugin(load());
+		EXPECT_THAT(plugin.export_names(), ElementsAre("SFSEPlugin_Load", "SFSEPlugin_Version"));
+		EXPECT_EQ(plugin.export_count(), 2u) << "no exports by ordinal only";
+		// clang-format off
+		EXPECT_THAT(plugin.imported_dlls(), testing::IsSubsetOf({ "kernel32.dll", "msvcrt.dll", "ucrtbase.dll", "user32.dll",
 											   "shell32.dll", "ole32.dll", "version.dll", "advapi32.dll" }));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, LoadLogsNameAndVersionQueriesTheHostAndListensForSfse)
@@ -144,9 +118,11 @@ namespace
 		load();
 		ASSERT_TRUE(host().call_plugin_load());
 		ASSERT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_THAT(host().queried_ids(), ElementsAre(1u, 2u, 3u, 4u));
 	}
 
@@ -155,19 +131,23 @@ namespace
 		load({ .acceptListeners = false });
 		EXPECT_TRUE(host().call_plugin_load());
 		EXPECT_EQ(host().dispatch(SFSE::MessagingInterface::kPostDataLoad), 0u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4",
 												 "error: Failed to register messaging listener for SFSE"));
+		// clang-format on
 	}
 
 	TEST_F(PluginLoad, NewerHostInterfacesAreUsedWithAWarning)
 	{
 		load({ .messagingVersion = 2, .menuVersion = 3 });
 		EXPECT_TRUE(host().call_plugin_load());
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 												 "warning: interface definition is out of date",
 												 "warning: interface definition is out of date",
 												 "info: [SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4"));
+		// clang-format on
 		EXPECT_EQ(host().listeners().size(), 1u);
 	}
 
@@ -188,6 +168,65 @@ namespace
 		EXPECT_EQ(documents_log_entries().size(), 1u);
 		host().dispatch(SFSE::MessagingInterface::kPostDataLoad);
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] kPostDataLoad"));
+	}
+
+	// Standard output sent to a file while it lives: the plugin's console
+	// logger, the one in place without a file log, writes there.
+	class CapturedStdout
+	{
+	public:
+		CapturedStdout() :
+			_path(_folder.path() / L"stdout.txt"),
+			_file(::CreateFileW(_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)),
+			_saved(::GetStdHandle(STD_OUTPUT_HANDLE))
+		{
+			::SetStdHandle(STD_OUTPUT_HANDLE, _file);
+		}
+		~CapturedStdout()
+		{
+			::SetStdHandle(STD_OUTPUT_HANDLE, _saved);
+			::CloseHandle(_file);
+		}
+		CapturedStdout(const CapturedStdout&) = delete;
+		CapturedStdout& operator=(const CapturedStdout&) = delete;
+
+		std::vector<std::string> lines() const { return test::read_log_lines(_path); }
+
+	private:
+		test::TempFolder _folder;
+		std::filesystem::path _path;
+		HANDLE _file;
+		HANDLE _saved;
+	};
+
+	// The log file's place taken by a folder (the prefix is shared: it goes
+	// again with the test).
+	struct FolderInPlaceOfTheLog
+	{
+		FolderInPlaceOfTheLog()
+		{
+			std::filesystem::remove(documents_log());  // an earlier test's log
+			std::filesystem::create_directories(documents_log());
+		}
+		~FolderInPlaceOfTheLog() { std::filesystem::remove_all(documents_log()); }
+	};
+
+	TEST_F(PluginLoad, ALogFileThatCantBeOpenedStillLoadsWithOneErrorLine)
+	{
+		const FolderInPlaceOfTheLog blocked;
+		const CapturedStdout output;
+		load();
+		ASSERT_TRUE(host().call_plugin_load());
+		EXPECT_EQ(host().listeners().size(), 1u) << "runs on: listens for the host's messages";
+		EXPECT_TRUE(std::filesystem::is_directory(documents_log()));
+
+		const auto lines = output.lines();
+		const auto errors = std::count_if(lines.begin(), lines.end(), [](const std::string& a_line) {
+			return a_line.find("[error]") != std::string::npos;
+		});
+		EXPECT_EQ(errors, 1) << testing::PrintToString(lines);
+		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("] failed to open the log file " + SFSE::stl::utf16_to_utf8(documents_log().wstring()).value() + " | a folder of that name is in its place")));
+		EXPECT_THAT(lines, testing::Contains(testing::EndsWith("[SFSEPlugin_Load] Tarmacor - SFSE Plugin by Quenvar v4.4")));
 	}
 
 	// Runs a program of the simulation in the current folder; its exit code.
@@ -215,8 +254,10 @@ namespace
 		const auto plugin = _game.plugins() / L"Tarmacor.dll";
 		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", plugin);
 		EXPECT_EQ(run(test::executable_folder() / L"SimStarfieldUnversioned.exe", L"--no-log"), 2u);
+		// clang-format off
 		EXPECT_THAT(documents_log_entries(), ElementsAre(
 			"error: [SFSEPlugin_Load] can't load | the game executable could not be described: bad optional access"));
+		// clang-format on
 	}
 
 	// Checked before the log is opened: the box is all the player sees.

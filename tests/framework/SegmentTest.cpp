@@ -18,6 +18,7 @@ namespace
 
 	TEST(ModuleSegments, FillsEachSlotFromItsSectionWithBaseAddressAndSize)
 	{
+		// clang-format off
 		const auto image = test::PeImageBuilder()
 		                       .section({ ".text", 0x1000, 0x5000, kSectionCode | kSectionExecute | kSectionRead })
 		                       .section({ ".rdata", 0x6000, 0x800, kSectionRead })
@@ -25,6 +26,7 @@ namespace
 		                       .section({ ".pdata", 0x8000, 0x120, kSectionRead })
 		                       .section({ ".tls", 0x9000, 0x10, kSectionRead | kSectionWrite })
 		                       .build();
+		// clang-format on
 		const auto base = base_of(image);
 		const auto segments = REL::detail::read_segments(base);
 
@@ -66,12 +68,14 @@ namespace
 
 	TEST(ModuleSegments, NamesMatchByPrefixAndLaterSectionsOverwrite)
 	{
+		// clang-format off
 		const auto image = test::PeImageBuilder()
 		                       .section({ ".data", 0x1000, 0x10, kSectionRead })
 		                       .section({ ".text", 0x2000, 0x20, kSectionExecute })
 		                       .section({ ".textbss", 0x3000, 0x30, kSectionExecute })  // begins with ".text"
 		                       .section({ ".dat", 0x4000, 0x40, kSectionRead })          // shorter than ".data": no match
 		                       .build();
+		// clang-format on
 		const auto base = base_of(image);
 		const auto segments = REL::detail::read_segments(base);
 		EXPECT_EQ(segments[Segment::textx], Segment(base, base + 0x3000, 0x30));
@@ -94,11 +98,13 @@ namespace
 
 	TEST(ModuleSegments, FollowsTheNtHeaderOffsetAndOptionalHeaderSize)
 	{
+		// clang-format off
 		const auto image = test::PeImageBuilder()
 		                       .nt_offset(0x100)
 		                       .optional_header_size(0x20)
 		                       .section({ ".gfids", 0x5000, 0x44, kSectionRead })
 		                       .build();
+		// clang-format on
 		const auto base = base_of(image);
 		EXPECT_EQ(REL::detail::read_segments(base)[Segment::gfids], Segment(base, base + 0x5000, 0x44));
 	}

@@ -169,10 +169,12 @@ namespace
 		WriteText("some.txt", IndexList({ RE::IDs::ExitAnywhere::Function.id(), RE::IDs::StringValueSlots[8].id() }));
 		ASSERT_EQ(Run({ "pack", PathOf("some.txt"), PathOf("versionlib-1-14-71-0-1.bin") }), addrlib::kOk) << _err.str();
 		EXPECT_EQ(Run({ "check", PathOf("versionlib-1-14-71-0-1.bin") }), addrlib::kCheckFailed);
+		// clang-format off
 		EXPECT_THAT(_out.str(), HasSubstr(
 			"versionlib-1-14-71-0-1.bin: Starfield 1.14.71.0, Microsoft Store: 44 of 46 IDs present\n"
 			"  missing 102971 Exit Anywhere code site (code)\n"
 			"  missing 2241922 StringValueSlots 9 (data)\n"));
+		// clang-format on
 	}
 
 	TEST_F(AddrlibCommand, CheckRefusesAFileWhoseHeaderDoesNotFitItsName)

@@ -312,8 +312,10 @@ namespace
 	protected:
 		void SetUp() override
 		{
+			// clang-format off
 			_path = std::filesystem::temp_directory_path() /
 			        ("tarmacor-rel-stream-" + std::to_string(std::random_device{}()) + ".bin");
+			// clang-format on
 		}
 		void TearDown() override
 		{
@@ -349,10 +351,12 @@ namespace
 			const auto value = values[i];
 			std::uint64_t read = 0;
 			switch ((i + 1) % 4) {
+			// clang-format off
 			case 0: read = in.read_u8(); ASSERT_EQ(read, value & 0xFF) << i; break;
 			case 1: read = in.read_le<std::uint16_t>(); ASSERT_EQ(read, value & 0xFFFF) << i; break;
 			case 2: read = in.read_le<std::uint32_t>(); ASSERT_EQ(read, value & 0xFFFFFFFF) << i; break;
 			default: read = in.read_le<std::uint64_t>(); ASSERT_EQ(read, value) << i; break;
+				// clang-format on
 			}
 		}
 		EXPECT_EQ(in.remaining(), 0u);

@@ -41,14 +41,17 @@ namespace
 	{
 		bytes_t bytes;
 		append_header(bytes, 2, REL::Version(1, 14, 70, 3), "ab", 8, 0x01020304);
+		// clang-format off
 		EXPECT_EQ(bytes, Bytes({ 2, 0, 0, 0, 1, 0, 0, 0, 14, 0, 0, 0, 70, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 'a', 'b',
 							 8, 0, 0, 0, 4, 3, 2, 1 }));
+		// clang-format on
 	}
 
 	TEST(AddressLibraryPacking, WritesTheShortestFormOfEachEntry)
 	{
 		constexpr std::uint64_t kHigh = 0x1'0000'0000;
 		const std::vector<mapping_t> entries{
+			// clang-format off
 			{ 100, 0x2000 },                                // + byte (2), 16-bit value (6)
 			{ 95, 0x2010 },                                 // the known example: - byte (3), + byte (2)
 			{ 96, 0x2011 },                                 // both + 1 (1): the type byte alone
@@ -56,8 +59,10 @@ namespace
 			{ kHigh + 0x1234, 0x12345678 - 0x4321 },        // + 16 bits (4), - 16 bits (5)
 			{ kHigh + 0x1234 - 0x2000, 0x12345678 + 0x4000 - 0x4321 },  // - 16 bits (5), + 16 bits (4)
 		};
+		// clang-format on
 		bytes_t expected;
 		append_header(expected, 2, REL::Version(1, 14, 70, 0), "", 0, 6);
+		// clang-format off
 		const auto entryBytes = Bytes({
 			0x62, 100, 0x00, 0x20,
 			0x23, 5, 0x10,
@@ -65,6 +70,7 @@ namespace
 			0x70, 0, 0, 0, 0, 1, 0, 0, 0, 0x78, 0x56, 0x34, 0x12,
 			0x54, 0x34, 0x12, 0x21, 0x43,
 			0x45, 0x00, 0x20, 0x00, 0x40 });
+		// clang-format on
 		expected.insert(expected.end(), entryBytes.begin(), entryBytes.end());
 
 		const auto file = pack(REL::Version(1, 14, 70, 0), entries, "", 0);

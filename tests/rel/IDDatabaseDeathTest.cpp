@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,10 @@
 #include <windows.h>
 
 #include "LibraryFiles.h"
+#include "TestLog.h"
 #include "REL/IDDatabase.h"
 #include "sim/GameFolder.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {
@@ -26,11 +28,11 @@ namespace
 
 	// Runs in the child: boxes captured, a game folder with a_bytes as the
 	// library of a_version, then the load and, if given, one lookup.
-	void LoadInChild(const test::DeathFolder& a_folder, const REL::Version& a_version, const bytes_t& a_bytes,
+	void LoadInChild(const test::TempFolder& a_folder, const REL::Version& a_version, const bytes_t& a_bytes,
 		std::optional<std::uint64_t> a_lookup = std::nullopt)
 	{
 		sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-		const sim::GameFolder game(a_folder.root());
+		const sim::GameFolder game(a_folder.path());
 		test::WriteLibraryBytes(game.plugins(), a_version, a_bytes);
 		REL::IDDatabase database;
 		database.load_file(database.addresslib_filename(a_version), a_version);
@@ -69,7 +71,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, IdsBetweenAndAboveTheStoredOnesAreNotFound)
 	{
-		const test::DeathFolder folder(L"between");
+		const test::TempFolder folder(L"rel-between");
 		const auto version = test::OwnVersion(20);
 		const auto file = REL::database::pack(version, kEntries);
 		EXPECT_EXIT(LoadInChild(folder, version, file, 15), testing::ExitedWithCode(1), FatalBox(NotFound(15)));
@@ -78,14 +80,14 @@ namespace
 
 	TEST(IDDatabaseDeathTest, ALibraryWithoutEntriesFindsNothing)
 	{
-		const test::DeathFolder folder(L"empty");
+		const test::TempFolder folder(L"rel-empty");
 		const auto version = test::OwnVersion(21);
 		EXPECT_EXIT(LoadInChild(folder, version, REL::database::pack(version, {}), 1), testing::ExitedWithCode(1), FatalBox(NotFound(1)));
 	}
 
 	TEST(IDDatabaseDeathTest, Format1IsUnsupported)
 	{
-		const test::DeathFolder folder(L"format");
+		const test::TempFolder folder(L"rel-format");
 		const auto version = test::OwnVersion(22);
 		bytes_t file;
 		REL::database::append_header(file, 1, version, "", 8, 3);
@@ -98,7 +100,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, AFileOfAnotherVersionIsAMismatch)
 	{
-		const test::DeathFolder folder(L"mismatch");
+		const test::TempFolder folder(L"rel-mismatch");
 		const auto version = test::OwnVersion(23);
 		EXPECT_EXIT(LoadInChild(folder, version, REL::database::pack(REL::Version(1, 14, 69, 0), kEntries)), testing::ExitedWithCode(1),
 			FatalBox("Address library version mismatch.\nRead-in: 1.14.69.0"));
@@ -106,7 +108,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, IdCode8IsAnUnhandledType)
 	{
-		const test::DeathFolder folder(L"type");
+		const test::TempFolder folder(L"rel-type");
 		const auto version = test::OwnVersion(24);
 		auto file = REL::database::pack(version, kEntries);
 		file.push_back(std::byte{ 0x08 });
@@ -116,7 +118,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, AFileEndingInsideItsEntriesCannotBeLocated)
 	{
-		const test::DeathFolder folder(L"cut-entries");
+		const test::TempFolder folder(L"rel-cut-entries");
 		const auto version = test::OwnVersion(25);
 		const std::vector<mapping_t> wide{ { 0x1'0000'0000, 1 }, { 0x2'0000'0000, 2 } };
 		auto file = REL::database::pack(version, wide);
@@ -126,7 +128,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, AFileEndingInsideItsHeaderCannotBeLocated)
 	{
-		const test::DeathFolder folder(L"cut-header");
+		const test::TempFolder folder(L"rel-cut-header");
 		const auto version = test::OwnVersion(26);
 		auto file = REL::database::pack(version, kEntries);
 		file.resize(10);
@@ -135,7 +137,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, ACountFarBeyondTheFileIsRefusedBeforeAnyTableIsMade)
 	{
-		const test::DeathFolder folder(L"count");
+		const test::TempFolder folder(L"rel-count");
 		const auto version = test::OwnVersion(27);
 		bytes_t file;
 		REL::database::append_header(file, 2, version, "", 8, 0xFFFFFFFF);
@@ -143,9 +145,45 @@ namespace
 		EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), NotLocated(version));
 	}
 
+	// Each of the two checks that end in "Failed to locate ..." is named by
+	// its own line in the box.
+	TEST(IDDatabaseDeathTest, TheTwoNotLocatedChecksNameTheirOwnLines)
+	{
+		const auto lineOf = [](std::string& a_line) {
+			return testing::Truly([&a_line](const std::string& a_output) {
+				std::smatch match;
+				const std::regex pattern(R"(IDDatabase\.cpp\((\d+)\): Failed to locate an appropriate address library)");
+				if (!std::regex_search(a_output, match, pattern)) {
+					return false;
+				}
+				a_line = match[1].str();
+				return true;
+			});
+		};
+		std::string countLine;
+		std::string readLine;
+		{
+			const test::TempFolder folder(L"rel-lines-count");
+			const auto version = test::OwnVersion(35);
+			bytes_t file;
+			REL::database::append_header(file, 2, version, "", 8, 0xFFFFFFFF);
+			EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), lineOf(countLine));
+		}
+		{
+			const test::TempFolder folder(L"rel-lines-read");
+			const auto version = test::OwnVersion(36);
+			auto file = REL::database::pack(version, kEntries);
+			file.resize(10);
+			EXPECT_EXIT(LoadInChild(folder, version, file), testing::ExitedWithCode(1), lineOf(readLine));
+		}
+		EXPECT_FALSE(countLine.empty());
+		EXPECT_FALSE(readLine.empty());
+		EXPECT_NE(countLine, readLine);
+	}
+
 	TEST(IDDatabaseDeathTest, AScaledOffsetWithPointerSize0IsRefused)
 	{
-		const test::DeathFolder folder(L"scale");
+		const test::TempFolder folder(L"rel-scale");
 		const auto version = test::OwnVersion(28);
 		bytes_t file;
 		REL::database::append_header(file, 2, version, "", 0, 2);
@@ -156,11 +194,11 @@ namespace
 
 	TEST(IDDatabaseDeathTest, AMissingFileIsNamed)
 	{
-		const test::DeathFolder folder(L"missing");
+		const test::TempFolder folder(L"rel-missing");
 		const auto version = test::OwnVersion(29);
 		const auto findInChild = [&] {
 			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-			const sim::GameFolder game(folder.root());
+			const sim::GameFolder game(folder.path());
 			REL::IDDatabase database;
 			database.addresslib_filename(version);
 			std::exit(0);
@@ -172,11 +210,11 @@ namespace
 
 	TEST(IDDatabaseDeathTest, AFileThatCannotBeOpenedIsFatal)
 	{
-		const test::DeathFolder folder(L"open");
+		const test::TempFolder folder(L"rel-open");
 		const auto version = test::OwnVersion(30);
 		const auto openInChild = [&] {
 			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-			const sim::GameFolder game(folder.root());
+			const sim::GameFolder game(folder.path());
 			// A folder where the file should be: it exists, but isn't a file.
 			std::filesystem::create_directory(game.plugins() / sim::address_library_name(version, false));
 			REL::IDDatabase database;
@@ -188,7 +226,7 @@ namespace
 
 	TEST(IDDatabaseDeathTest, ATableNameTakenByAMappingTooSmallCannotBeShared)
 	{
-		const test::DeathFolder folder(L"mapping");
+		const test::TempFolder folder(L"rel-mapping");
 		const auto version = test::OwnVersion(31);
 		const auto loadInChild = [&] {
 			// Someone holds the name with a mapping of one page; ours needs four.

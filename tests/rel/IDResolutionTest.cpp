@@ -20,7 +20,7 @@
 #include "sim/AddressLibrary.h"
 #include "sim/GameFolder.h"
 #include "sim/GameIndex.h"
-#include "sim/MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 namespace
 {
@@ -146,10 +146,10 @@ namespace
 
 	TEST(IDResolutionDeathTest, AGameWithoutItsLibraryStopsAtTheFirstResolution)
 	{
-		const test::DeathFolder folder(L"resolution-missing");
+		const test::TempFolder folder(L"rel-resolution-missing");
 		const auto resolveInChild = [&] {
 			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-			const sim::GameFolder game(folder.root());
+			const sim::GameFolder game(folder.path());
 			std::filesystem::remove(game.plugins() / sim::address_library_name(kGameVersion, true));
 			std::filesystem::remove(game.plugins() / sim::address_library_name(kGameVersion, false));
 			RE::IDs::TESForm::LookupByID.address();
@@ -163,10 +163,10 @@ namespace
 
 	TEST(IDResolutionDeathTest, ABrokenSteamLibraryNamesTheSteamPlatform)
 	{
-		const test::DeathFolder folder(L"resolution-steam");
+		const test::TempFolder folder(L"rel-resolution-steam");
 		const auto resolveInChild = [&] {
 			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-			const sim::GameFolder game(folder.root());
+			const sim::GameFolder game(folder.path());
 			auto file = REL::database::pack(kGameVersion, sim::game_address_library());
 			file.resize(file.size() - 1);
 			REL::database::write_file(game.plugins() / sim::address_library_name(kGameVersion, true), file);
@@ -182,10 +182,10 @@ namespace
 
 	TEST(IDResolutionDeathTest, AnIdTheLibraryLacksIsFatalAtResolution)
 	{
-		const test::DeathFolder folder(L"resolution-lacks");
+		const test::TempFolder folder(L"rel-resolution-lacks");
 		const auto resolveInChild = [&] {
 			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
-			const sim::GameFolder game(folder.root());
+			const sim::GameFolder game(folder.path());
 			REL::ID(2241915).address();  // between two string value slots
 			std::exit(0);
 		};

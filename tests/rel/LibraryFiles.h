@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <span>
 #include <string>
-#include <system_error>
 
 #include "REL/DatabasePack.h"
 #include "REL/Version.h"
@@ -29,26 +28,4 @@ namespace test
 		REL::database::write_file(path, a_bytes);
 		return path;
 	}
-
-	// The game folder of a death test's child: a fixed path outside the
-	// parent's working directory (the child starts in the parent's), removed
-	// by the parent once the child has ended.
-	class DeathFolder
-	{
-	public:
-		explicit DeathFolder(const std::wstring& a_name) :
-			_root(std::filesystem::temp_directory_path() / (L"tarmacor-rel-" + a_name))
-		{}
-		~DeathFolder()
-		{
-			std::error_code ignored;
-			std::filesystem::remove_all(_root, ignored);
-		}
-		DeathFolder(const DeathFolder&) = delete;
-		DeathFolder& operator=(const DeathFolder&) = delete;
-		const std::filesystem::path& root() const noexcept { return _root; }
-
-	private:
-		std::filesystem::path _root;
-	};
 }

@@ -16,6 +16,7 @@
 #include "ProfileLoading.h"
 #include "Profiles.h"
 #include "SettingsTest.h"
+#include "sim/host/Host.h"
 
 namespace
 {
@@ -26,8 +27,7 @@ namespace
 
 	void DeliverPostDataLoad()
 	{
-		SFSE::MessagingInterface::Message message{ "SFSE", SFSE::MessagingInterface::kPostDataLoad, 0, nullptr };
-		HandleOnPostDataLoad(&message);
+		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
 	}
 
 	std::string Junk(std::size_t a_size, unsigned a_seed)
@@ -74,6 +74,7 @@ namespace
 	TEST_F(BadInput, VeryLongValuesAndLinesKeepTheDefaults)
 	{
 		const std::string name(300, 'N');
+		// clang-format off
 		const auto text = test::IniText({ "[Long]",
 											  "fPlayerFirstPersonCameraOffsetMinX=" + std::string(20000, '9'),
 											  "fPlayerFirstPersonCameraOffsetMaxY=-0." + std::string(9990, '0') + "1" + std::string(20000, '0'),
@@ -87,6 +88,7 @@ namespace
 											  "bRearView=0" }) +
 		                  "[Cut]\r\nbExitAnywhere=0";  // no line end at the end of the file
 		WritePluginFile("Tarmacor.ini", text);
+		// clang-format on
 		ReloadAllProfilesAndSettings(false);
 
 		ASSERT_EQ(Profiles.size(), 3u);
@@ -106,8 +108,10 @@ namespace
 
 	TEST_F(BadInput, RepeatedEmptyAndNamelessSectionsAndKeysOutsideSections)
 	{
+		// clang-format off
 		WritePluginFile("Tarmacor.ini", test::IniText({ "bSmartAim=0", "[Default]", "bRearView=0", "[Empty]", "[]", "bExitAnywhere=0",
 											"[Default]", "bRearView=1", "bCompanionChatter=0", "[ Spaced ]", "bSmartAim=0" }));
+		// clang-format on
 		ReloadAllProfilesAndSettings(false);
 
 		// A repeated section is listed twice; lookups see its first copy.
@@ -140,6 +144,7 @@ namespace
 		// The vanilla "file" exists but gives no key: the built-in values.
 		EXPECT_EQ(iTestStringValues, 0);
 		EXPECT_FALSE(bLogging);
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "info: [HandleOnPostDataLoad] kPostDataLoad",
 								   "error: [CreateBackupOfINI] could not create backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini] | DoesFileExistEx",
@@ -151,6 +156,7 @@ namespace
 								   "warning: [ReloadAllProfilesAndSettings] VanillaINISectionNames.size == 0",
 								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
 								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
+		// clang-format on
 	}
 
 	TEST_F(BadInput, TheCustomFileIsNeverWritten)

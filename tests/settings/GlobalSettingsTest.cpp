@@ -68,12 +68,14 @@ namespace
 		EXPECT_TRUE(Reload());
 		EXPECT_TRUE(bCreateVanillaINIBackup);
 		EXPECT_EQ(iTestStringValues, 2);
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
 								   "info: [ReloadGlobalSettings] reading settings from CustomINI...",
 								   "info: [ReloadGlobalSettings] [Global] bLogging -> 1",
 								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
 								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 2"));
+		// clang-format on
 	}
 
 	TEST_F(GlobalSettings, CustomKeysWinButOnlyWhenGiven)

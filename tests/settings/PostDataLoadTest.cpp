@@ -6,6 +6,7 @@
 #include "PostDataLoad.h"
 #include "Profiles.h"
 #include "SettingsTest.h"
+#include "sim/host/Host.h"
 
 namespace
 {
@@ -16,8 +17,7 @@ namespace
 
 	void Deliver(std::uint32_t a_type)
 	{
-		SFSE::MessagingInterface::Message message{ "SFSE", a_type, 0, nullptr };
-		HandleOnPostDataLoad(&message);
+		sim::send_message(HandleOnPostDataLoad, a_type);
 	}
 
 	const std::string DefaultFile = test::IniText({
@@ -57,6 +57,7 @@ namespace
 
 		// The written file turns logging off, so the dump stays silent.
 		EXPECT_FALSE(bLogging);
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "info: [HandleOnPostDataLoad] kPostDataLoad",
 								   "info: [CreateBackupOfINI] created backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini]",
@@ -68,6 +69,7 @@ namespace
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0",
 								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
 								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
+		// clang-format on
 	}
 
 	TEST_F(PostDataLoad, AnExistingFileIsKeptAndTheProfilesAreDumped)

@@ -74,8 +74,10 @@ namespace
 
 	TEST_F(ProfileLoading, HotkeysOutsideTheKeyRangeKeepTheDefault)
 	{
+		// clang-format off
 		WritePluginFile("Tarmacor.ini", test::IniText({ "[A]", "iRearViewHotkey=0x100", "[B]", "iRearViewHotkey=0x0", "[C]", "iRearViewHotkey=",
 											"[D]", "iRearViewHotkey=0x52", "[E]", "iRearViewHotkey=-1", "[F]", "iRearViewHotkey=Q" }));
+		// clang-format on
 		ReloadAllProfilesAndSettings(false);
 		ASSERT_EQ(Profiles.size(), 6u);
 		EXPECT_EQ(Profiles[0].iRearViewHotkey, 0x51);
@@ -88,8 +90,10 @@ namespace
 
 	TEST_F(ProfileLoading, ThePositiveUpAngleIsHandedOnNegated)
 	{
+		// clang-format off
 		WritePluginFile("Tarmacor.ini", test::IniText({ "[A]", "fPlayerFirstPersonCameraPanoramicAngleUp=45", "[B]", "fPlayerFirstPersonCameraPanoramicAngleUp=-30",
 											"[C]", "fPlayerFirstPersonCameraPanoramicAngleUp=up", "[D]", "fPlayerFirstPersonCameraPanoramicAngleUp=-0" }));
+		// clang-format on
 		ReloadAllProfilesAndSettings(false);
 		ASSERT_EQ(Profiles.size(), 4u);
 		EXPECT_EQ(Profiles[0].fPlayerFirstPersonCameraPanoramicAngleUp, 45.0f);
@@ -104,8 +108,10 @@ namespace
 
 	TEST_F(ProfileLoading, OnlyTheText1SwitchesOn)
 	{
+		// clang-format off
 		WritePluginFile("Tarmacor.ini", test::IniText({ "[A]", "bExitAnywhere=0", "[B]", "bExitAnywhere=true", "[C]", "bExitAnywhere=yes",
 											"[D]", "bSmartAim=1", "[E]", "bExitAnywhere=\"1\"" }));
+		// clang-format on
 		ReloadAllProfilesAndSettings(false);
 		ASSERT_EQ(Profiles.size(), 5u);
 		EXPECT_FALSE(Profiles[0].bExitAnywhere);
@@ -135,6 +141,7 @@ namespace
 		EXPECT_EQ(iTestStringValues, 3);
 		EXPECT_TRUE(bLogging);
 
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
 								   "info: [ReloadGlobalSettings] reading settings from CustomINI...",
@@ -144,6 +151,7 @@ namespace
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0",
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Rover Mk2] from VanillaINI to Profiles | Profiles.size == 1",
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from CustomINI to Profiles | Profiles.size == 2"));
+		// clang-format on
 	}
 
 	TEST_F(ProfileLoading, WithoutFilesProfilesEndEmptyAndLoggingGoesOff)
@@ -154,6 +162,7 @@ namespace
 		EXPECT_THAT(Profiles, IsEmpty());
 		EXPECT_EQ(CurrentProfile.sProfileName, "Active");
 		EXPECT_FALSE(bLogging);
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "error: [ReloadGlobalSettings] could not reload settings from VanillaINI | DoesIniExist",
 								   "warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist",
@@ -163,6 +172,7 @@ namespace
 								   "warning: [ReloadAllProfilesAndSettings] VanillaINISectionNames.size == 0",
 								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
 								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
+		// clang-format on
 	}
 
 	TEST_F(ProfileLoading, OnlyCustomProfilesWhenTheVanillaFileIsMissing)
@@ -211,8 +221,10 @@ namespace
 		ReloadSettings("TarmacorCustom", "Default", &p);
 		// Nothing was read, so nothing was filled either.
 		EXPECT_EQ(p.sPlayerFirstPersonCameraOffsetMinX, "");
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "error: [ReloadSettings] could not reload settings from INI [Tarmacor] | applyToProfile",
 								   "error: [ReloadSettings] could not reload settings from INI [TarmacorCustom] | DoesIniExist"));
+		// clang-format on
 	}
 }

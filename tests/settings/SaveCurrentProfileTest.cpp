@@ -48,11 +48,13 @@ namespace
 		Profiles.clear();
 		SaveCurrentProfile(0);
 		EXPECT_EQ(CurrentProfile.sProfileName, "B");
+		// clang-format off
 		EXPECT_THAT(Entries(), ElementsAre(
 								   "error: [SaveCurrentProfile] couldn't save CurrentProfile | iProfileIndex is out of range [3/3]",
 								   "error: [SaveCurrentProfile] couldn't save CurrentProfile | iProfileIndex is out of range [-1/3]",
 								   "error: [SaveCurrentProfile] couldn't save CurrentProfile | iProfileIndex is out of range [-2147483648/3]",
 								   "error: [SaveCurrentProfile] couldn't save CurrentProfile | iProfileIndex is out of range [0/0]"));
+		// clang-format on
 	}
 
 	TEST_F(SaveCurrent, TheCopyOutlivesChangesAndReloads)

@@ -1,6 +1,5 @@
 #include "TestLog.h"
 
-#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -9,22 +8,10 @@
 #include <windows.h>
 
 #include "SFSE/Logger.h"
+#include "sim/GameFolder.h"
 
 namespace test
 {
-	namespace
-	{
-		std::filesystem::path fresh_folder(const wchar_t* a_kind)
-		{
-			static std::atomic<unsigned> counter{ 0 };
-			auto path = std::filesystem::temp_directory_path() /
-			            (std::wstring(a_kind) + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
-			std::filesystem::remove_all(path);
-			std::filesystem::create_directories(path);
-			return path;
-		}
-	}
-
 	bool parse_log_line(const std::string& a_line, LogLine& a_out)
 	{
 		static const std::regex pattern(R"(^\[(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6})\] \[SFSE\] \[(\w+)\] \[([^\]:]+:\d+)\] (.*)$)");
@@ -55,7 +42,7 @@ namespace test
 	}
 
 	TestLog::TestLog() :
-		_folder(fresh_folder(L"log"))
+		_folder(sim::fresh_folder(std::filesystem::temp_directory_path(), L"log"))
 	{
 		SFSE::log::detail::set_up_logger_in(_folder);
 	}
@@ -114,7 +101,7 @@ namespace test
 	}
 
 	TempFolder::TempFolder() :
-		_path(fresh_folder(L"tmp"))
+		_path(sim::fresh_folder(std::filesystem::temp_directory_path(), L"tmp"))
 	{}
 
 	TempFolder::TempFolder(const std::wstring& a_name) :

@@ -4,38 +4,20 @@
 
 #include "IniFile.h"
 #include "Logging.h"
+#include "ProfileFields.h"
 
 namespace
 {
-	struct DefaultKey
+	struct GlobalDefault
 	{
-		const char* section;
-		const char* key;
-		const char* value;
+		const char* sKey;
+		const char* sValue;
 	};
 
-	// Write order decides the file's order of sections and keys.
-	constexpr DefaultKey DefaultKeys[] = {
-		{ "Default", "iShowTimeEffectHotkey", "0x20" },
-		{ "Default", "iRearViewHotkey", "0x51" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMinX", "-0.58" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMaxY", "-2.0" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMaxZ", "0.55" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMaxX", "0.0" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMinY", "0.0" },
-		{ "Default", "fPlayerFirstPersonCameraOffsetMinZ", "0.0" },
-		{ "Default", "fPlayerFirstPersonCameraPanoramicAngleUp", "90.0" },
-		{ "Default", "fPlayerFirstPersonCameraPanoramicAngleDown", "70.0" },
-		{ "Default", "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "90.0" },
-		{ "Default", "fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode", "100.0" },
-		{ "Default", "bSmartAim", "1" },
-		{ "Default", "bRearView", "1" },
-		{ "Default", "bExitAnywhere", "1" },
-		{ "Default", "bCompanionChatter", "1" },
-		{ "Default", "bCompanionChatterAllowInThirdPerson", "1" },
-		{ "Default", "iCompanionChatterHotkey", "0xA0" },
-		{ "Global", "bLogging", "0" },
-		{ "Global", "bCreateVanillaINIBackup", "1" },
+	// After the "Default" profile: logging off, backups on.
+	constexpr GlobalDefault GlobalDefaults[] = {
+		{ "bLogging", "0" },
+		{ "bCreateVanillaINIBackup", "1" },
 	};
 }
 
@@ -48,9 +30,12 @@ void CreateDefaultIni()
 		LOG_ERROR("could not create default INI [", path, "] | ", query.kind == PathKind::kUnknown ? "error " + std::to_string(query.error) : std::string("it exists"));
 		return;
 	}
-	// A key that can't be written stays absent; the reader then keeps the
-	// built-in value.
-	for (const auto& entry : DefaultKeys) {
-		WriteIniValue(std::string(VanillaIniName), entry.section, entry.key, entry.value, "");
+	// Write order decides the file's order of sections and keys. A key that
+	// can't be written stays absent; the reader then keeps the built-in value.
+	for (const auto& field : ProfileFields) {
+		WriteIniValue(std::string(VanillaIniName), "Default", std::string(field.sKey), std::string(field.sDefaultText), "");
+	}
+	for (const auto& entry : GlobalDefaults) {
+		WriteIniValue(std::string(VanillaIniName), "Global", entry.sKey, entry.sValue, "");
 	}
 }

@@ -1,8 +1,8 @@
 #include "IniFile.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include <windows.h>
 
@@ -11,8 +11,8 @@
 
 namespace
 {
-	// Values and section lists are read into buffers of this size; the
-	// platform cuts longer ones.
+	// Values are read into buffers of this size; the platform cuts longer
+	// ones.
 	constexpr DWORD ValueBufferSize = 10000;
 
 	using PathBuffer = std::array<char, MaxIniPathLength + 1>;
@@ -171,7 +171,12 @@ std::vector<std::string> GetIniSectionNames(std::string a_folder, std::string a_
 	if (query.kind != PathKind::kFile) {
 		return {};
 	}
-	std::string buffer(ValueBufferSize, '\0');
-	const DWORD length = ::GetPrivateProfileSectionNamesA(buffer.data(), ValueBufferSize, path.c_str());
-	return SplitSectionNames(buffer.data(), std::min<std::size_t>(length, ValueBufferSize - 1));
+	auto list = ReadSectionNames([&path](char* a_buffer, std::size_t a_size) -> std::size_t {
+		return ::GetPrivateProfileSectionNamesA(a_buffer, static_cast<DWORD>(a_size), path.c_str());
+	});
+	if (!list.complete) {
+		LOG_ERROR("could not read every section name of [", path, "] | the list is longer than ", MaxSectionListSize,
+			" bytes; ", list.names.size(), " sections read");
+	}
+	return std::move(list.names);
 }

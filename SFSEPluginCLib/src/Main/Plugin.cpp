@@ -12,9 +12,9 @@ std::uintptr_t GameModuleHandle = 0;
 
 extern "C" __declspec(dllexport) constinit const SFSE::PluginVersionData SFSEPlugin_Version{
 	.dataVersion = 1,
-	.pluginVersion = SFSE::pack_version(4, 4, 0, 0),
-	.pluginName = "Tarmacor - SFSE Plugin by Quenvar",
-	.author = "Quenvar",
+	.pluginVersion = SFSE::pack_version(PluginVersionMajor, PluginVersionMinor, PluginVersionPatch, 0),
+	.pluginName = TARMACOR_PLUGIN_NAME,
+	.author = TARMACOR_PLUGIN_AUTHOR,
 	.addressIndependence = 2,
 	.structureCompatibility = 8,
 	.compatibleVersions = { SFSE::pack_version(1, 14, 70, 0) },

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-inline constexpr std::string_view PluginNameText = "Tarmacor - SFSE Plugin by Quenvar";
-inline constexpr std::string_view PluginVersionText = "4.4";
+#include "PluginVersion.h"
+
+inline constexpr std::string_view PluginNameText = TARMACOR_PLUGIN_NAME;
+// Major and minor: "4.4".
+inline constexpr std::string_view PluginVersionText = TARMACOR_PLUGIN_VERSION_TEXT;
 
 // Base of the game executable, taken once at load; address texts in the log
 // are relative to it.

@@ -1,35 +1,40 @@
 #pragma once
 // The driving settings for one kind of vehicle, as read from one INI section.
 // A plain record, copied by value; the section name is the profile's name.
+// Each value field's INI key, kind and default are in ProfileFields.h.
 #include <cstdint>
 #include <string>
 
 struct Profile
 {
+	// The built-in defaults (what the default INI's texts read as), an empty
+	// name and ten empty value texts.
+	Profile();
+
 	std::string sProfileName;
 
 	// Windows virtual-key codes.
-	std::int32_t iShowTimeEffectHotkey{ 0x20 };    // space
-	std::int32_t iRearViewHotkey{ 0x51 };          // Q
-	std::int32_t iCompanionChatterHotkey{ 0xA0 };  // left Shift
+	std::int32_t iShowTimeEffectHotkey{};
+	std::int32_t iRearViewHotkey{};
+	std::int32_t iCompanionChatterHotkey{};
 
-	float fPlayerFirstPersonCameraOffsetMinX{ -0.58f };
-	float fPlayerFirstPersonCameraOffsetMaxY{ -2.0f };
-	float fPlayerFirstPersonCameraOffsetMaxZ{ 0.55f };
-	float fPlayerFirstPersonCameraOffsetMaxX{ 0.0f };
-	float fPlayerFirstPersonCameraOffsetMinY{ 0.0f };
-	float fPlayerFirstPersonCameraOffsetMinZ{ 0.0f };
+	float fPlayerFirstPersonCameraOffsetMinX{};
+	float fPlayerFirstPersonCameraOffsetMaxY{};
+	float fPlayerFirstPersonCameraOffsetMaxZ{};
+	float fPlayerFirstPersonCameraOffsetMaxX{};
+	float fPlayerFirstPersonCameraOffsetMinY{};
+	float fPlayerFirstPersonCameraOffsetMinZ{};
 	// Degrees.
-	float fPlayerFirstPersonCameraPanoramicAngleUp{ 90.0f };
-	float fPlayerFirstPersonCameraPanoramicAngleDown{ 70.0f };
-	float fPlayerFirstPersonCameraPanoramicAngleLeftRight{ 90.0f };
-	float fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode{ 100.0f };
+	float fPlayerFirstPersonCameraPanoramicAngleUp{};
+	float fPlayerFirstPersonCameraPanoramicAngleDown{};
+	float fPlayerFirstPersonCameraPanoramicAngleLeftRight{};
+	float fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode{};
 
-	bool bSmartAim{ true };
-	bool bRearView{ true };
-	bool bExitAnywhere{ true };
-	bool bCompanionChatter{ true };
-	bool bCompanionChatterAllowInThirdPerson{ true };
+	bool bSmartAim{};
+	bool bRearView{};
+	bool bExitAnywhere{};
+	bool bCompanionChatter{};
+	bool bCompanionChatterAllowInThirdPerson{};
 
 	// The game takes its settings as texts: the "%f" form of each float
 	// above, filled when the profile is read. The up angle holds the negated

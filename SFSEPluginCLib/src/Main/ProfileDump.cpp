@@ -1,6 +1,7 @@
 #include "ProfileDump.h"
 
 #include "Logging.h"
+#include "ProfileFields.h"
 #include "Profiles.h"
 #include "ValueText.h"
 
@@ -16,25 +17,20 @@ void DumpAllProfiles()
 
 void DumpProfileInfo(const Profile& a_profile)
 {
-	const auto& p = a_profile;
-	const auto& name = p.sProfileName;
-	const auto asNumber = [](bool a_switch) { return static_cast<int>(a_switch); };
-	LOG_INFO("[", name, "] iShowTimeEffectHotkey -> 0x", GetHotkeyText(p.iShowTimeEffectHotkey));
-	LOG_INFO("[", name, "] iRearViewHotkey -> 0x", GetHotkeyText(p.iRearViewHotkey));
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMinX -> ", p.sPlayerFirstPersonCameraOffsetMinX);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMaxY -> ", p.sPlayerFirstPersonCameraOffsetMaxY);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMaxZ -> ", p.sPlayerFirstPersonCameraOffsetMaxZ);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMaxX -> ", p.sPlayerFirstPersonCameraOffsetMaxX);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMinY -> ", p.sPlayerFirstPersonCameraOffsetMinY);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraOffsetMinZ -> ", p.sPlayerFirstPersonCameraOffsetMinZ);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraPanoramicAngleUp -> ", p.sPlayerFirstPersonCameraPanoramicAngleUp);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraPanoramicAngleDown -> ", p.sPlayerFirstPersonCameraPanoramicAngleDown);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraPanoramicAngleLeftRight -> ", p.sPlayerFirstPersonCameraPanoramicAngleLeftRight);
-	LOG_INFO("[", name, "] fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode -> ", p.sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode);
-	LOG_INFO("[", name, "] bSmartAim -> ", asNumber(p.bSmartAim));
-	LOG_INFO("[", name, "] bRearView -> ", asNumber(p.bRearView));
-	LOG_INFO("[", name, "] bExitAnywhere -> ", asNumber(p.bExitAnywhere));
-	LOG_INFO("[", name, "] iCompanionChatterHotkey -> 0x", GetHotkeyText(p.iCompanionChatterHotkey));
-	LOG_INFO("[", name, "] bCompanionChatter -> ", asNumber(p.bCompanionChatter));
-	LOG_INFO("[", name, "] bCompanionChatterAllowInThirdPerson -> ", asNumber(p.bCompanionChatterAllowInThirdPerson));
+	const auto& name = a_profile.sProfileName;
+	for (const auto key : ProfileDumpOrder) {
+		const auto& field = *FindProfileField(key);
+		switch (field.eKind) {
+		case ProfileFieldKind::kHotkey:
+			LOG_INFO("[", name, "] ", key, " -> 0x", GetHotkeyText(a_profile.*field.iHotkey));
+			break;
+		case ProfileFieldKind::kFloat:
+			// The value text, not the float: what the game is handed.
+			LOG_INFO("[", name, "] ", key, " -> ", a_profile.*field.sValueText);
+			break;
+		case ProfileFieldKind::kSwitch:
+			LOG_INFO("[", name, "] ", key, " -> ", static_cast<int>(a_profile.*field.bSwitch));
+			break;
+		}
+	}
 }

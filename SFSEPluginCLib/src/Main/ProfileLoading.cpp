@@ -8,8 +8,8 @@
 #include "IniBackup.h"
 #include "IniFile.h"
 #include "Logging.h"
+#include "ProfileFields.h"
 #include "Profiles.h"
-#include "ValueParsing.h"
 #include "ValueText.h"
 
 namespace
@@ -30,9 +30,9 @@ namespace
 
 	struct IniSource
 	{
-		std::string_view baseName;
-		std::string_view fileName;
-		std::string_view logTerm;
+		std::string_view sBaseName;
+		std::string_view sFileName;
+		std::string_view sLogTerm;
 	};
 }
 
@@ -47,27 +47,11 @@ void ReloadSettings(std::string iniName, std::string sectionName, Profile* apply
 		return;
 	}
 
-	auto& p = *applyToProfile;
-	const auto read = [&](const char* a_key) { return ReadIniValue(iniName, sectionName, a_key, ""); };
-	ApplyHotkeyText(p.iShowTimeEffectHotkey, read("iShowTimeEffectHotkey"));
-	ApplyHotkeyText(p.iRearViewHotkey, read("iRearViewHotkey"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinX, read("fPlayerFirstPersonCameraOffsetMinX"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxY, read("fPlayerFirstPersonCameraOffsetMaxY"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxZ, read("fPlayerFirstPersonCameraOffsetMaxZ"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMaxX, read("fPlayerFirstPersonCameraOffsetMaxX"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinY, read("fPlayerFirstPersonCameraOffsetMinY"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraOffsetMinZ, read("fPlayerFirstPersonCameraOffsetMinZ"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleUp, read("fPlayerFirstPersonCameraPanoramicAngleUp"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleDown, read("fPlayerFirstPersonCameraPanoramicAngleDown"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRight, read("fPlayerFirstPersonCameraPanoramicAngleLeftRight"));
-	ApplyFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode, read("fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode"));
-	ApplySwitchText(p.bSmartAim, read("bSmartAim"));
-	ApplySwitchText(p.bRearView, read("bRearView"));
-	ApplySwitchText(p.bExitAnywhere, read("bExitAnywhere"));
-	ApplySwitchText(p.bCompanionChatter, read("bCompanionChatter"));
-	ApplySwitchText(p.bCompanionChatterAllowInThirdPerson, read("bCompanionChatterAllowInThirdPerson"));
-	ApplyHotkeyText(p.iCompanionChatterHotkey, read("iCompanionChatterHotkey"));
-	FillValueTexts(p);
+	// In the default INI's order.
+	for (const auto& field : ProfileFields) {
+		ApplyProfileFieldText(*applyToProfile, field, ReadIniValue(iniName, sectionName, std::string(field.sKey), ""));
+	}
+	FillValueTexts(*applyToProfile);
 }
 
 void ReloadAllProfilesAndSettings(bool a_createBackup)
@@ -89,15 +73,15 @@ void ReloadAllProfilesAndSettings(bool a_createBackup)
 		{ CustomIniName, "TarmacorCustom.ini", "CustomINI" },
 	};
 	for (const auto& source : sources) {
-		const auto sectionNames = GetIniSectionNames(std::string(PluginFolder), std::string(source.fileName));
+		const auto sectionNames = GetIniSectionNames(std::string(PluginFolder), std::string(source.sFileName));
 		if (sectionNames.empty()) {
-			LOG_WARNING(source.logTerm, "SectionNames.size == 0");
+			LOG_WARNING(source.sLogTerm, "SectionNames.size == 0");
 			continue;
 		}
 		for (std::size_t i = 0; i < sectionNames.size(); ++i) {
 			const auto& name = sectionNames[i];
 			if (name.empty()) {
-				LOG_ERROR("sProfileName is empty in ", source.logTerm, " at (", i, ")");
+				LOG_ERROR("sProfileName is empty in ", source.sLogTerm, " at (", i, ")");
 				continue;
 			}
 			if (IsGlobalSection(name)) {
@@ -105,8 +89,8 @@ void ReloadAllProfilesAndSettings(bool a_createBackup)
 			}
 			Profile profile;
 			profile.sProfileName = name;
-			LOG_INFO("adding Profile [", name, "] from ", source.logTerm, " to Profiles | Profiles.size == ", Profiles.size());
-			ReloadSettings(std::string(source.baseName), name, &profile);
+			LOG_INFO("adding Profile [", name, "] from ", source.sLogTerm, " to Profiles | Profiles.size == ", Profiles.size());
+			ReloadSettings(std::string(source.sBaseName), name, &profile);
 			Profiles.push_back(std::move(profile));
 		}
 	}

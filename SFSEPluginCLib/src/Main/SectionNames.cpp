@@ -1,6 +1,8 @@
 #include "SectionNames.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_length)
 {
@@ -19,4 +21,25 @@ std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_l
 		start = end + 1;
 	}
 	return names;
+}
+
+SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize)
+{
+	std::size_t size = std::clamp<std::size_t>(a_firstSize, 3, MaxSectionListSize);
+	std::string buffer;
+	for (;;) {
+		buffer.assign(size, '\0');
+		const std::size_t length = std::min(a_read(buffer.data(), size), size - 1);
+		if (length < size - 2) {
+			return { SplitSectionNames(buffer.data(), length), true };
+		}
+		if (size == MaxSectionListSize) {
+			auto names = SplitSectionNames(buffer.data(), length);
+			if (!names.empty()) {
+				names.pop_back();
+			}
+			return { std::move(names), false };
+		}
+		size = std::min(size * 2, MaxSectionListSize);
+	}
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The section-name list that the private-profile API fills: names each ended
-// by a zero byte, then one more zero.
+// by a zero byte, then one more zero. No Windows calls.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,3 +12,26 @@
 // list, so an empty name can't hide the sections after it. A name cut off
 // by a full buffer is kept as far as it goes.
 std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_length);
+
+// The platform call: fills a_buffer of a_size bytes and returns the count
+// written without the final zero; a list that doesn't fit is cut and the
+// count is then a_size - 2.
+using SectionListReader = std::function<std::size_t(char* a_buffer, std::size_t a_size)>;
+
+struct SectionList
+{
+	std::vector<std::string> names;
+	bool complete;  // false: longer than MaxSectionListSize, the rest left out
+};
+
+// Bytes at the first read, and the most ever read: a list of that size
+// would come from an INI file of more than 64 MiB.
+inline constexpr std::size_t FirstSectionListSize = 10000;
+inline constexpr std::size_t MaxSectionListSize = std::size_t{ 64 } << 20;
+
+// Reads the whole list, growing the buffer while the count says the list
+// may have been cut (a count of a_size - 2 is also an exact fit; one more
+// read settles it). So no name is cut short into a section that isn't
+// there. Past MaxSectionListSize the names read so far are kept, the cut
+// last one dropped.
+SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize = FirstSectionListSize);

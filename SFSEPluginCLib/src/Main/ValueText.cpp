@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "Profile.h"
+#include "ProfileFields.h"
 
 std::string GetFloatText(float a_value)
 {
@@ -23,15 +23,9 @@ std::string GetHotkeyText(std::int32_t a_hotkey)
 
 void FillValueTexts(Profile& a_profile)
 {
-	auto& p = a_profile;
-	p.sPlayerFirstPersonCameraOffsetMinX = GetFloatText(p.fPlayerFirstPersonCameraOffsetMinX);
-	p.sPlayerFirstPersonCameraOffsetMaxY = GetFloatText(p.fPlayerFirstPersonCameraOffsetMaxY);
-	p.sPlayerFirstPersonCameraOffsetMaxZ = GetFloatText(p.fPlayerFirstPersonCameraOffsetMaxZ);
-	p.sPlayerFirstPersonCameraOffsetMaxX = GetFloatText(p.fPlayerFirstPersonCameraOffsetMaxX);
-	p.sPlayerFirstPersonCameraOffsetMinY = GetFloatText(p.fPlayerFirstPersonCameraOffsetMinY);
-	p.sPlayerFirstPersonCameraOffsetMinZ = GetFloatText(p.fPlayerFirstPersonCameraOffsetMinZ);
-	p.sPlayerFirstPersonCameraPanoramicAngleUp = GetUpAngleText(p.fPlayerFirstPersonCameraPanoramicAngleUp);
-	p.sPlayerFirstPersonCameraPanoramicAngleDown = GetFloatText(p.fPlayerFirstPersonCameraPanoramicAngleDown);
-	p.sPlayerFirstPersonCameraPanoramicAngleLeftRight = GetFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRight);
-	p.sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode = GetFloatText(p.fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode);
+	for (const auto& field : ProfileFields) {
+		if (field.eKind == ProfileFieldKind::kFloat) {
+			a_profile.*field.sValueText = field.GetValueText(a_profile.*field.fValue);
+		}
+	}
 }

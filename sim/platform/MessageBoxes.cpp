@@ -1,9 +1,9 @@
-#include "MessageBoxes.h"
+#include "sim/platform/MessageBoxes.h"
 
 #include <cstdio>
 #include <string>
 
-#include "ImportHook.h"
+#include "sim/platform/ImportHook.h"
 #include "SFSE/Unicode.h"
 
 namespace sim

@@ -1,4 +1,4 @@
-#include "Host.h"
+#include "sim/host/Host.h"
 
 #include <stdexcept>
 
@@ -67,6 +67,12 @@ namespace sim
 		return load(a_load);
 	}
 
+	void send_message(SFSE::MessagingInterface::EventCallback& a_listener, std::uint32_t a_type, void* a_data, std::uint32_t a_length)
+	{
+		SFSE::MessagingInterface::Message message{ "SFSE", a_type, a_length, a_data };
+		a_listener(&message);
+	}
+
 	std::size_t Host::dispatch(std::uint32_t a_type, void* a_data, std::uint32_t a_length)
 	{
 		std::size_t delivered = 0;
@@ -74,8 +80,7 @@ namespace sim
 			if (listener.sender != "SFSE") {
 				continue;
 			}
-			SFSE::MessagingInterface::Message message{ "SFSE", a_type, a_length, a_data };
-			listener.callback(&message);
+			send_message(*listener.callback, a_type, a_data, a_length);
 			++delivered;
 		}
 		return delivered;

@@ -94,6 +94,10 @@ namespace sim
 		std::size_t _branchBytesGranted{ 0 };
 	};
 
+	// One message from the host ("SFSE") to a_listener, as the host sends it.
+	void send_message(SFSE::MessagingInterface::EventCallback& a_listener, std::uint32_t a_type, void* a_data = nullptr,
+		std::uint32_t a_length = 0);
+
 	// Free memory within a signed 32-bit reach of a_near, committed as
 	// executable; null when there is none.
 	void* allocate_near(std::uintptr_t a_near, std::size_t a_size);
