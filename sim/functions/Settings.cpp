@@ -10,6 +10,7 @@ namespace sim
 		{
 			auto& world = sim::world();
 			world.calls.record("LookupSettingByName", a_collection, a_name);
+			world.settings.lookedUp.emplace_back(a_name ? a_name : "<null>");
 			return a_collection == &world.settings.collection && a_name ? world.settings.find(a_name) : nullptr;
 		}
 	}

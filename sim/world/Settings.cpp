@@ -15,4 +15,16 @@ namespace sim
 		const auto it = std::find_if(settings.begin(), settings.end(), [&](const game::Setting& a_setting) { return a_name == a_setting.name; });
 		return it == settings.end() ? nullptr : &*it;
 	}
+
+	void Settings::remove(std::string_view a_name)
+	{
+		std::erase_if(settings, [&](const game::Setting& a_setting) { return a_name == a_setting.name; });
+	}
+
+	void Settings::add_game_settings()
+	{
+		for (const auto& [name, value] : kGameSettings) {
+			add(name, value);
+		}
+	}
 }

@@ -39,6 +39,7 @@ namespace sim
 		calls.clear();
 
 		settings.collectionGlobal = &settings.collection;
+		settings.add_game_settings();
 		forms.dataHandlerGlobal = &forms.dataHandler;
 		dialogue.firstLineResult = &dialogue.topicInfo;
 		menus.uiGlobal = &menus.ui;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Helpers/BytePatch.h"
@@ -19,8 +20,8 @@ namespace
 	// The one instruction that decides whether the player may leave the
 	// vehicle: the game compares a byte with a register; the patch compares
 	// the whole value with 8 instead.
-	const std::vector<std::uint8_t> ExitAnywhereEnabled{ 0x83, 0xBD, 0xF0, 0x00, 0x00, 0x00, 0x08 };
-	const std::vector<std::uint8_t> ExitAnywhereGameForm{ 0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00 };
+	constexpr std::array<std::uint8_t, 7> ExitAnywhereEnabled{ 0x83, 0xBD, 0xF0, 0x00, 0x00, 0x00, 0x08 };
+	constexpr std::array<std::uint8_t, 7> ExitAnywhereGameForm{ 0x40, 0x38, 0xB5, 0xF0, 0x00, 0x00, 0x00 };
 
 	void WriteCameraSettings(const Profile& a_profile)
 	{
@@ -81,7 +82,8 @@ namespace
 	PatchOutcome ApplyExitAnywhere(bool a_exitAnywhere)
 	{
 		static const REL::Relocation<std::uint8_t*> site{ RE::IDs::ExitAnywhere::Function, RE::IDs::ExitAnywhere::SiteDisplacement };
-		const auto& wanted = a_exitAnywhere ? ExitAnywhereEnabled : ExitAnywhereGameForm;
+		const auto& form = a_exitAnywhere ? ExitAnywhereEnabled : ExitAnywhereGameForm;
+		const std::vector<std::uint8_t> wanted(form.begin(), form.end());
 		if (ReadCompareBytes(wanted, site.address())) {
 			return PatchOutcome::alreadyInPlace;
 		}
