@@ -102,7 +102,8 @@ namespace
 	void PrintTo(const Gate& a_case, std::ostream* a_out) { *a_out << a_case.title; }
 
 	class ChatterGates : public CompanionChatter, public testing::WithParamInterface<Gate>
-	{};
+	{
+	};
 
 	TEST_P(ChatterGates, StopThePassWithTheirOwnLine)
 	{
@@ -115,28 +116,13 @@ namespace
 		if (gate.line.empty()) {
 			EXPECT_THAT(Entries(), IsEmpty());
 		} else {
-			EXPECT_THAT(Entries(), ElementsAre(fmt::format("info: [EvaluateCompanionChatter] {}", HotkeyDown),
-									   fmt::format("{}: [EvaluateCompanionChatter] can't initiate dialogue | {}", gate.level, gate.line)));
+			EXPECT_THAT(Entries(), ElementsAre(fmt::format("info: [EvaluateCompanionChatter] {}", HotkeyDown), fmt::format("{}: [EvaluateCompanionChatter] can't initiate dialogue | {}", gate.level, gate.line)));
 		}
 	}
 
 	// In the order the gates are tested: each case closes one and leaves the
 	// later ones open.
-	INSTANTIATE_TEST_SUITE_P(InOrder, ChatterGates, testing::Values(
-		Gate{ "switched_off", [](auto&, auto&) { CurrentProfile.bCompanionChatter = false; }, "" },
-		Gate{ "key_up", [](auto& w, auto&) { w.input.bKeyDown[0xA0] = false; }, "" },
-		Gate{ "hotkey_out_of_range", [](auto&, auto&) { CurrentProfile.iCompanionChatterHotkey = 0x1A0; }, "" },
-		Gate{ "no_companions", [](auto& w, auto&) { w.references.handleList.count = 0; }, "Companions.size == 0", "error" },
-		Gate{ "slowed", [](auto& w, auto& m) { w.time.fGlobalTimeMultiplier = 0.2f; m.bInCombat = true; }, "GetGlobalTimeMultiplier" },
-		Gate{ "player_in_combat", [](auto& w, auto&) { w.references.player.bInCombat = true; w.menus.open.insert("DialogueMenu"); }, "Player is in combat" },
-		Gate{ "dialogue_menu", [](auto& w, auto&) { w.menus.open.insert("DialogueMenu"); w.menus.open.insert("FavoritesMenu"); }, "DialogueMenu is open" },
-		Gate{ "favorites_menu", [](auto& w, auto&) { w.menus.open.insert("FavoritesMenu"); }, "FavoritesMenu is open" },
-		Gate{ "no_form_match", [](auto&, auto& m) { m.checkForms.clear(); }, "PassengerCompanion is nullptr" },
-		Gate{ "not_in_vehicle", [](auto&, auto& m) { m.fInVehicle = 0.0f; }, "PassengerCompanion is nullptr" },
-		Gate{ "in_dialogue", [](auto&, auto& m) { m.bInDialogueWithPlayer = true; }, "PassengerCompanion is nullptr" },
-		Gate{ "not_a_passenger", [](auto&, auto& m) { m.bPassenger = false; }, "PassengerCompanion is nullptr" },
-		Gate{ "no_player", [](auto&, auto&) { PlayerRef = nullptr; }, "PassengerCompanion is nullptr" },
-		Gate{ "passenger_in_combat", [](auto&, auto& m) { m.bInCombat = true; }, "PassengerCompanion is in combat" }),
+	INSTANTIATE_TEST_SUITE_P(InOrder, ChatterGates, testing::Values(Gate{ "switched_off", [](auto&, auto&) { CurrentProfile.bCompanionChatter = false; }, "" }, Gate{ "key_up", [](auto& w, auto&) { w.input.bKeyDown[0xA0] = false; }, "" }, Gate{ "hotkey_out_of_range", [](auto&, auto&) { CurrentProfile.iCompanionChatterHotkey = 0x1A0; }, "" }, Gate{ "no_companions", [](auto& w, auto&) { w.references.handleList.count = 0; }, "Companions.size == 0", "error" }, Gate{ "slowed", [](auto& w, auto& m) { w.time.fGlobalTimeMultiplier = 0.2f; m.bInCombat = true; }, "GetGlobalTimeMultiplier" }, Gate{ "player_in_combat", [](auto& w, auto&) { w.references.player.bInCombat = true; w.menus.open.insert("DialogueMenu"); }, "Player is in combat" }, Gate{ "dialogue_menu", [](auto& w, auto&) { w.menus.open.insert("DialogueMenu"); w.menus.open.insert("FavoritesMenu"); }, "DialogueMenu is open" }, Gate{ "favorites_menu", [](auto& w, auto&) { w.menus.open.insert("FavoritesMenu"); }, "FavoritesMenu is open" }, Gate{ "no_form_match", [](auto&, auto& m) { m.checkForms.clear(); }, "PassengerCompanion is nullptr" }, Gate{ "not_in_vehicle", [](auto&, auto& m) { m.fInVehicle = 0.0f; }, "PassengerCompanion is nullptr" }, Gate{ "in_dialogue", [](auto&, auto& m) { m.bInDialogueWithPlayer = true; }, "PassengerCompanion is nullptr" }, Gate{ "not_a_passenger", [](auto&, auto& m) { m.bPassenger = false; }, "PassengerCompanion is nullptr" }, Gate{ "no_player", [](auto&, auto&) { PlayerRef = nullptr; }, "PassengerCompanion is nullptr" }, Gate{ "passenger_in_combat", [](auto&, auto& m) { m.bInCombat = true; }, "PassengerCompanion is in combat" }),
 		[](const testing::TestParamInfo<Gate>& a_info) { return std::string(a_info.param.title); });
 
 	TEST_F(CompanionChatter, TheLastQualifyingCompanionIsChosen)
@@ -144,7 +130,7 @@ namespace
 		auto& sam = AddPassenger(0x00B2);
 		sam.checkForms = { form3BD86 };  // the second form qualifies as well
 		auto& idle = AddPassenger(0x00C3);
-		idle.fInVehicle = 0.0f;          // later in the list, but not riding
+		idle.fInVehicle = 0.0f;  // later in the list, but not riding
 		world.references.add_handle(nullptr);
 
 		Update3DVFuncStruct::EvaluateCompanionChatter();

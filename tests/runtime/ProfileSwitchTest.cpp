@@ -92,7 +92,8 @@ namespace
 	void PrintTo(const NameCase& a_case, std::ostream* a_out) { *a_out << a_case.title; }
 
 	class NameMatching : public ProfileSwitch, public testing::WithParamInterface<NameCase>
-	{};
+	{
+	};
 
 	TEST_P(NameMatching, ComparesExactlyAndFallsBackOnce)
 	{
@@ -109,17 +110,9 @@ namespace
 		EXPECT_THAT(LinesOf("UpdateCurrentProfile"), ElementsAre(c.expectedLine));
 	}
 
-	INSTANTIATE_TEST_SUITE_P(Names, NameMatching, testing::Values(
-		NameCase{ "case_differs", { "Default", "REV-8" }, "Default", "rev-8", "Default", DefaultRemains("rev-8") },
-		NameCase{ "trailing_blank_differs", { "Default", "REV-8" }, "Default", "REV-8 ", "Default", DefaultRemains("REV-8 ") },
-		NameCase{ "case_differs_from_own", { "Default", "REV-8" }, "REV-8", "Rev-8", "Default", Updating("REV-8", "Rev-8", "Default") },
-		NameCase{ "empty_name_stays_with_empty", { "Default" }, "", "", "", Staying("") },
-		NameCase{ "empty_name_never_matches", { "Default" }, "REV-8", "", "Default", Updating("REV-8", "", "Default") },
-		NameCase{ "settings_remains", { "Default", "REV-8" }, "Settings", "Mako", "Settings", DefaultRemains("Mako") },
-		NameCase{ "first_match_wins", { "Default", "REV-8", "REV-8" }, "Default", "REV-8", "REV-8", Updating("Default", "REV-8", "REV-8") },
-		// A first profile named otherwise is not applied anew on every pass.
-		NameCase{ "first_profile_by_own_name_remains", { "Rover", "REV-8" }, "Rover", "Mako", "Rover", DefaultRemains("Mako") },
-		NameCase{ "first_profile_by_own_name_once", { "Rover", "REV-8" }, "REV-8", "Mako", "Rover", Updating("REV-8", "Mako", "Rover") }),
+	INSTANTIATE_TEST_SUITE_P(Names, NameMatching, testing::Values(NameCase{ "case_differs", { "Default", "REV-8" }, "Default", "rev-8", "Default", DefaultRemains("rev-8") }, NameCase{ "trailing_blank_differs", { "Default", "REV-8" }, "Default", "REV-8 ", "Default", DefaultRemains("REV-8 ") }, NameCase{ "case_differs_from_own", { "Default", "REV-8" }, "REV-8", "Rev-8", "Default", Updating("REV-8", "Rev-8", "Default") }, NameCase{ "empty_name_stays_with_empty", { "Default" }, "", "", "", Staying("") }, NameCase{ "empty_name_never_matches", { "Default" }, "REV-8", "", "Default", Updating("REV-8", "", "Default") }, NameCase{ "settings_remains", { "Default", "REV-8" }, "Settings", "Mako", "Settings", DefaultRemains("Mako") }, NameCase{ "first_match_wins", { "Default", "REV-8", "REV-8" }, "Default", "REV-8", "REV-8", Updating("Default", "REV-8", "REV-8") },
+													  // A first profile named otherwise is not applied anew on every pass.
+													  NameCase{ "first_profile_by_own_name_remains", { "Rover", "REV-8" }, "Rover", "Mako", "Rover", DefaultRemains("Mako") }, NameCase{ "first_profile_by_own_name_once", { "Rover", "REV-8" }, "REV-8", "Mako", "Rover", Updating("REV-8", "Mako", "Rover") }),
 		[](const testing::TestParamInfo<NameCase>& a_info) { return std::string(a_info.param.title); });
 
 	TEST_F(ProfileSwitch, NoPlayerNoVehicleOrAForeignVehicleIsSilent)

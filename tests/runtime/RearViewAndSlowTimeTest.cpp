@@ -119,7 +119,8 @@ namespace
 	void PrintTo(const SlowTimeCase& a_case, std::ostream* a_out) { *a_out << a_case.title; }
 
 	class SlowTime : public test::RuntimeTest, public testing::WithParamInterface<SlowTimeCase>
-	{};
+	{
+	};
 
 	TEST_P(SlowTime, WritesTheMultiplierOnlyWhenItDiffers)
 	{
@@ -141,15 +142,7 @@ namespace
 		EXPECT_THAT(LinesOf("EvaluateSlowTimeEffect"), ElementsAreArray(c.lines));
 	}
 
-	INSTANTIATE_TEST_SUITE_P(Multipliers, SlowTime, testing::Values(
-		SlowTimeCase{ "normal_pressed_applies", true, 1.0f, true, true, { 0.2f }, { "applying time mult" } },
-		SlowTimeCase{ "slowed_held_does_nothing", true, 0.2f, true, false, {}, {} },
-		SlowTimeCase{ "slowed_released_removes", true, 0.2f, false, false, { 1.0f }, { "removing time mult" } },
-		SlowTimeCase{ "normal_released_does_nothing", true, 1.0f, false, false, {}, {} },
-		SlowTimeCase{ "foreign_released_forced_back", true, 0.5f, false, false, { 1.0f }, { "removing time mult" } },
-		SlowTimeCase{ "foreign_pressed_applies", true, 0.5f, true, true, { 0.2f }, { "applying time mult" } },
-		SlowTimeCase{ "smart_aim_off", false, 1.0f, true, false, {}, {} },
-		SlowTimeCase{ "smart_aim_off_foreign_kept", false, 0.5f, false, false, {}, {} }),
+	INSTANTIATE_TEST_SUITE_P(Multipliers, SlowTime, testing::Values(SlowTimeCase{ "normal_pressed_applies", true, 1.0f, true, true, { 0.2f }, { "applying time mult" } }, SlowTimeCase{ "slowed_held_does_nothing", true, 0.2f, true, false, {}, {} }, SlowTimeCase{ "slowed_released_removes", true, 0.2f, false, false, { 1.0f }, { "removing time mult" } }, SlowTimeCase{ "normal_released_does_nothing", true, 1.0f, false, false, {}, {} }, SlowTimeCase{ "foreign_released_forced_back", true, 0.5f, false, false, { 1.0f }, { "removing time mult" } }, SlowTimeCase{ "foreign_pressed_applies", true, 0.5f, true, true, { 0.2f }, { "applying time mult" } }, SlowTimeCase{ "smart_aim_off", false, 1.0f, true, false, {}, {} }, SlowTimeCase{ "smart_aim_off_foreign_kept", false, 0.5f, false, false, {}, {} }),
 		[](const testing::TestParamInfo<SlowTimeCase>& a_info) { return std::string(a_info.param.title); });
 
 	using SlowTimeSequence = test::RuntimeTest;

@@ -40,10 +40,10 @@ namespace
 	bool IsQualifyingPassenger(RE::Actor* akCompanion)
 	{
 		return akCompanion &&
-		       (akCompanion->CheckForm(Form23C01) || akCompanion->CheckForm(Form3BD86)) &&
-		       Update3DVFuncStruct::IsInVehicle(akCompanion) != 0.0f &&
-		       !IsInDialogueWithPlayer(akCompanion) &&
-		       Update3DVFuncStruct::PassengerTest(akCompanion);
+			(akCompanion->CheckForm(Form23C01) || akCompanion->CheckForm(Form3BD86)) &&
+			Update3DVFuncStruct::IsInVehicle(akCompanion) != 0.0f &&
+			!IsInDialogueWithPlayer(akCompanion) &&
+			Update3DVFuncStruct::PassengerTest(akCompanion);
 	}
 
 	// The last qualifying companion in list order: the search doesn't stop

@@ -8,5 +8,5 @@ bool IsForcedProfileReloadDue(const ForcedProfileReloadState& a_state, std::int6
 	// value from before) never holds the reload back for longer than one
 	// interval.
 	return !a_state.bFailed || a_now - a_state.iLastAttempt >= ForcedProfileReloadIntervalNs ||
-	       a_now < a_state.iLastAttempt;
+		a_now < a_state.iLastAttempt;
 }
