@@ -86,9 +86,14 @@ namespace sim
 		}
 
 		// Virtual functions of actors.
-		bool IsInCombat(const Actor* a_actor) { return a_actor->bInCombat; }
+		bool IsInCombat(const Actor* a_actor)
+		{
+			world().calls.record("Actor::IsInCombat", a_actor);
+			return a_actor->bInCombat;
+		}
 		bool CheckForm(const Actor* a_actor, const game::TESForm* a_form)
 		{
+			world().calls.record("Actor::CheckForm", a_actor, a_form);
 			return std::find(a_actor->checkForms.begin(), a_actor->checkForms.end(), a_form) != a_actor->checkForms.end();
 		}
 	}
