@@ -1,6 +1,7 @@
 #pragma once
 // The framework's log: one file per game start in the host's log folder, plus
 // the debugger's output while a debugger is attached.
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <source_location>
@@ -15,6 +16,11 @@ namespace SFSE::log
 	// folder can't be obtained.
 	std::optional<std::filesystem::path> log_directory();
 
+	// The file stops growing here (see bounded_file_sink): small enough for
+	// a player's text editor, large enough for a long session of framework
+	// lines or some seconds of the plugin's per-frame lines.
+	inline constexpr std::size_t log_size_limit = 16 * 1024 * 1024;
+
 	// Builds the "SFSE" logger on "<plugin name>.log" in log_directory() and
 	// makes it the default logger. Without a log folder, or when the file
 	// can't be opened, the logger in place is kept and one error line says
@@ -27,8 +33,8 @@ namespace SFSE::log
 	namespace detail
 	{
 		// The logger on an explicit folder; set_up_logger() uses the
-		// Documents one.
-		void set_up_logger_in(const std::filesystem::path& a_directory);
+		// Documents one. Tests lower the size limit.
+		void set_up_logger_in(const std::filesystem::path& a_directory, std::size_t a_sizeLimit = log_size_limit);
 
 		inline spdlog::source_loc to_spdlog(const std::source_location& a_loc) noexcept
 		{

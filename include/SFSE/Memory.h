@@ -22,6 +22,8 @@ namespace SFSE::memory
 	inline constexpr std::uint32_t kPageExecute = 0x10;
 	inline constexpr std::uint32_t kPageExecuteRead = 0x20;
 	inline constexpr std::uint32_t kPageExecuteReadWrite = 0x40;
+	inline constexpr std::uint32_t kPageExecuteWriteCopy = 0x80;
+	inline constexpr std::uint32_t kPageGuard = 0x100;
 
 	// What a region query reports (the fields of MEMORY_BASIC_INFORMATION
 	// the framework reads).

@@ -12,9 +12,9 @@
 #include <shlobj.h>
 
 #include <spdlog/pattern_formatter.h>
-#include <spdlog/sinks/basic_file_sink.h>
 
 #include "OwnModule.h"
+#include "SFSE/BoundedFileSink.h"
 #include "SFSE/DebuggerSink.h"
 #include "SFSE/Interfaces.h"
 #include "SFSE/Unicode.h"
@@ -41,7 +41,7 @@ namespace SFSE::log
 			return std::string(text);
 		}
 
-		void set_up_logger_in(const std::filesystem::path& a_directory)
+		void set_up_logger_in(const std::filesystem::path& a_directory, std::size_t a_sizeLimit)
 		{
 			const auto fileName = log_file_name();
 			if (!fileName) {
@@ -56,7 +56,7 @@ namespace SFSE::log
 			const auto path = a_directory / *fileName;
 			std::vector<spdlog::sink_ptr> sinks;
 			try {
-				sinks.push_back(std::make_shared<spdlog::sinks::basic_file_sink_mt>(path.wstring(), true));
+				sinks.push_back(std::make_shared<bounded_file_sink_mt>(path.wstring(), a_sizeLimit));
 			} catch (const std::exception& e) {
 				error("failed to open the log file {} | {}",
 					stl::utf16_to_utf8(path.wstring()).value_or("<unknown filename>"), open_failure_reason(path, e));

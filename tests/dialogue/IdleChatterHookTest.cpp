@@ -9,9 +9,11 @@
 #include <vector>
 
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 #include <windows.h>
 
 #include "GameTest.h"
+#include "Helpers/AddressText.h"
 #include "Logging.h"
 #include "PassengerIdleChatterFix.h"
 #include "RE/IDs.h"
@@ -293,5 +295,61 @@ namespace
 		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), before);
 		EXPECT_EQ(trampoline.size(), 0u);
 		EXPECT_EQ(BytesAt(site01), game01);
+	}
+
+	// Another mod that hooked the first call before us: its stub, in a block
+	// of its own, leads on to the game's function.
+	TEST_F(IdleChatterHookTest, AnotherModsChainedCallKeepsWorkingThroughTheHook)
+	{
+		SFSE::Trampoline otherMod{ "Other Mod" };
+		otherMod.create(64);
+		const auto gameTarget = reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry);
+		ASSERT_EQ(otherMod.write_call5(site01, gameTarget), gameTarget);
+		const auto otherStub = otherMod.stub_of(gameTarget);
+
+		Install();
+		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), otherStub);
+		EXPECT_THAT(Entries(), IsEmpty());
+		const auto free = sim::say_first_idle_line(args);
+		EXPECT_EQ(free.result, 0x7F00123456u);
+		ExpectClean(free);
+		mira.bTalking = true;
+		EXPECT_EQ(sim::say_first_idle_line(args).result, 0u);
+		EXPECT_EQ(IdleLines().size(), 1u);
+	}
+
+	std::uint64_t g_notCode = 0;
+
+	TEST_F(IdleChatterHookTest, ForeignBytesAtASiteAreLeftAloneWithOneErrorLine)
+	{
+		trampoline.create(512);
+		const auto rel = [this](std::uintptr_t a_target) {
+			const auto displacement = static_cast<std::int32_t>(a_target - (site01 + 5));
+			std::array<std::uint8_t, 4> bytes;
+			std::memcpy(bytes.data(), &displacement, 4);
+			return bytes;
+		};
+		const auto data = rel(reinterpret_cast<std::uintptr_t>(&g_notCode));
+		const auto code = rel(reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry));
+		const std::array<std::uint8_t, 5> cases[] = {
+			{ 0xE9, code[0], code[1], code[2], code[3] },  // a jump, not a call
+			{ 0xFF, 0x15, 0x10, 0x00, 0x00 },              // an indirect call
+			{ 0xE8, data[0], data[1], data[2], data[3] },  // a call into data
+			{ 0xE8, 0xF0, 0xFF, 0xFF, 0x7F },              // a call into nothing
+		};
+		const auto before = PassengerIdleChatterFunc::func01.address();
+		for (const auto& bytes : cases) {
+			Restore(site01, bytes);
+			const test::TestLog caseLog;
+			EXPECT_FALSE(PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, site01));
+			EXPECT_EQ(BytesAt(site01), bytes);
+			EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), before);
+			EXPECT_EQ(trampoline.size(), 0u);
+			EXPECT_THAT(caseLog.entries(),
+				ElementsAre(fmt::format("error: SayDialogue01 not hooked | the call site {} holds {:02X}, not a relative call into executable code",
+					GetAddressAsHex(site01, true), fmt::join(bytes, " "))));
+		}
+		// The other call is still hooked.
+		EXPECT_TRUE(PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, site02));
 	}
 }

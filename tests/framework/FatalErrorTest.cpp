@@ -99,4 +99,26 @@ namespace
 		EXPECT_THAT(line.source, testing::MatchesRegex(R"(FatalErrorTest\.cpp:\d+)"));
 		EXPECT_EQ(line.message, "displacement is out of range");
 	}
+
+	TEST(FatalErrorDeathTest, ReachesTheLogAfterItsSizeLimit)
+	{
+		const test::TempFolder folder(L"fatal-full-log");
+		EXPECT_EXIT(
+			{
+				SFSE::log::detail::set_up_logger_in(folder.path(), 500);
+				for (int i = 0; i < 20; ++i) {
+					SFSE::log::info("filler line {}", i);
+				}
+				fail_with("hook site is gone");
+			},
+			testing::ExitedWithCode(1), testing::HasSubstr("hook site is gone"));
+
+		const auto lines = test::read_log_lines(folder.path() / SFSE::log::log_file_name().value());
+		ASSERT_GE(lines.size(), 2u);
+		EXPECT_THAT(lines[lines.size() - 2], testing::HasSubstr("logging stops until the next start"));
+		test::LogLine last;
+		ASSERT_TRUE(test::parse_log_line(lines.back(), last)) << lines.back();
+		EXPECT_EQ(last.level, "critical");
+		EXPECT_EQ(last.message, "hook site is gone");
+	}
 }

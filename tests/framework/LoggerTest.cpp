@@ -75,6 +75,36 @@ namespace
 		EXPECT_THAT(log.messages(), ElementsAre("second start"));
 	}
 
+	TEST(LogFile, StopsAtItsSizeLimitWithOneLineAndKeepsCriticalLines)
+	{
+		test::TestLog log;
+		constexpr std::size_t limit = 2000;
+		SFSE::log::detail::set_up_logger_in(log.folder(), limit);
+		int written = 0;
+		while (std::filesystem::file_size(log.file()) < limit) {
+			SFSE::log::info("line {} of a long session", written++);
+		}
+		SFSE::log::error("not written after the limit");
+		SFSE::log::critical("a fatal error");
+		const auto entries = log.entries();
+
+		// Every line that fitted, then the notice, then only the critical line.
+		ASSERT_GE(entries.size(), 3u);
+		const auto fitted = static_cast<int>(entries.size() - 2);
+		EXPECT_EQ(fitted, written - 1) << "the line that would pass the limit is the one dropped";
+		EXPECT_EQ(entries[0], "info: line 0 of a long session");
+		EXPECT_EQ(entries[fitted - 1], fmt::format("info: line {} of a long session", fitted - 1));
+		EXPECT_EQ(entries[fitted],
+			"warning: the log has reached its size limit of 2000 bytes; logging stops until the next start");
+		EXPECT_EQ(entries.back(), "critical: a fatal error");
+		const auto raw = log.raw_lines();
+		std::size_t beforeNotice = 0;
+		for (int i = 0; i < fitted; ++i) {
+			beforeNotice += raw[i].size() + 2;
+		}
+		EXPECT_LE(beforeNotice, limit);
+	}
+
 	TEST(LogFile, FolderWithNonAsciiNameGetsTheLog)
 	{
 		test::TempFolder root;

@@ -4,8 +4,12 @@
 #include <array>
 #include <cstdint>
 
+#include <fmt/format.h>
+#include <windows.h>
+
 #include "GameData.h"
 #include "GameSession.h"
+#include "Helpers/AddressText.h"
 #include "PassengerIdleChatterFix.h"
 #include "PostDataLoad.h"
 #include "Profiles.h"
@@ -122,6 +126,56 @@ namespace
 			}
 			EXPECT_EQ(StringValueSlots[4].savedValue, kSlotValue(5));
 		}
+	}
+
+	// Another mod's function in the fade node's slot, leading on to the game's.
+	int g_chainedCalls = 0;
+	std::uint8_t ChainedUpdateVisibility(sim::game::NiNode* a_node, std::uint8_t a_state)
+	{
+		++g_chainedCalls;
+		return sim_FadeNodeUpdateVisibility(a_node, a_state);
+	}
+
+	std::uint64_t g_notCode = 0;
+
+	void SetVisibilitySlot(std::uintptr_t a_value)
+	{
+		auto* slot = const_cast<const void**>(&sim_BSFadeNodeVTable[sim::code::kFadeNodeVisibilitySlot]);
+		DWORD old = 0;
+		::VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &old);
+		*slot = reinterpret_cast<const void*>(a_value);
+		::VirtualProtect(slot, sizeof(*slot), old, &old);
+	}
+
+	TEST_F(Installation, TheFadeNodeSlotIsHookedOnlyWhenItHoldsCode)
+	{
+		WritePluginFile("Tarmacor.ini", test::LoggingIni);
+		Install();
+		const auto savedSlot = VisibilitySlot();
+		const auto savedOriginal = OriginalVisibilityFunction;
+
+		// Foreign bytes: left alone, with one line.
+		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&g_notCode));
+		const auto first = EntryCount();
+		InstallVisibilityHook();
+		EXPECT_EQ(VisibilitySlot(), reinterpret_cast<std::uintptr_t>(&g_notCode));
+		EXPECT_EQ(OriginalVisibilityFunction, savedOriginal);
+		const auto slotAddress = reinterpret_cast<std::uintptr_t>(&sim_BSFadeNodeVTable[sim::code::kFadeNodeVisibilitySlot]);
+		EXPECT_THAT(EntriesFrom(first), testing::ElementsAre(fmt::format("error: UpdateVisibility not hooked | the table slot {} holds {:X}, not executable code", GetAddressAsHex(slotAddress, true), reinterpret_cast<std::uintptr_t>(&g_notCode))));
+
+		// A chained function: hooked, and the frame still reaches it.
+		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&ChainedUpdateVisibility));
+		InstallVisibilityHook();
+		EXPECT_EQ(VisibilitySlot(), reinterpret_cast<std::uintptr_t>(&VisibilityThunk));
+		EXPECT_EQ(reinterpret_cast<std::uintptr_t>(OriginalVisibilityFunction), reinterpret_cast<std::uintptr_t>(&ChainedUpdateVisibility));
+		g_chainedCalls = 0;
+		world.scene.playerRoot.visibilityState = 4;
+		EXPECT_EQ(sim::run_frame(), 4);
+		EXPECT_EQ(g_chainedCalls, 1);
+		EXPECT_EQ(world.calls.of("UpdateVisibility").size(), 1u);
+
+		SetVisibilitySlot(savedSlot);
+		OriginalVisibilityFunction = savedOriginal;
 	}
 
 	// Runs in the child: every slot has an address but a_missing.

@@ -6,6 +6,7 @@
 #include "Helpers/AddressText.h"
 #include "Helpers/DialogueQueries.h"
 #include "Helpers/FormNames.h"
+#include "HookSiteChecks.h"
 #include "Logging.h"
 #include "RE/GameString.h"
 #include "RE/Natives.h"
@@ -73,8 +74,13 @@ namespace PassengerIdleChatterFix
 		}
 
 		template <class Original>
-		bool Install(Original& a_original, SFSE::Trampoline& a_trampoline, std::uintptr_t a_site, std::uintptr_t a_hook)
+		bool Install(std::string_view a_name, Original& a_original, SFSE::Trampoline& a_trampoline, std::uintptr_t a_site, std::uintptr_t a_hook)
 		{
+			// Another mod's bytes are left alone: a wrong target taken for
+			// the game's function would crash the game on the next idle line.
+			if (!IsHookableCallSite(a_name, a_site)) {
+				return false;
+			}
 			const auto previous = a_trampoline.write_call5(a_site, a_hook);
 			if (previous == 0) {
 				return false;
@@ -120,11 +126,11 @@ namespace PassengerIdleChatterFix
 
 	bool PassengerIdleChatterFunc::InstallSayDialogue01(SFSE::Trampoline& a_trampoline, std::uintptr_t a_site)
 	{
-		return Install(func01, a_trampoline, a_site, reinterpret_cast<std::uintptr_t>(&SayDialogue01));
+		return Install("SayDialogue01", func01, a_trampoline, a_site, reinterpret_cast<std::uintptr_t>(&SayDialogue01));
 	}
 
 	bool PassengerIdleChatterFunc::InstallSayDialogue02(SFSE::Trampoline& a_trampoline, std::uintptr_t a_site)
 	{
-		return Install(func02, a_trampoline, a_site, reinterpret_cast<std::uintptr_t>(&SayDialogue02));
+		return Install("SayDialogue02", func02, a_trampoline, a_site, reinterpret_cast<std::uintptr_t>(&SayDialogue02));
 	}
 }

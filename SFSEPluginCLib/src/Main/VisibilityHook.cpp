@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "HookSiteChecks.h"
 #include "RE/BSFadeNode.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
@@ -23,6 +24,10 @@ void InstallVisibilityHook()
 
 	const auto previous = std::atomic_ref(*slot).load(std::memory_order_relaxed);
 	if (previous == &VisibilityThunk) {
+		return;
+	}
+	// The thunk calls whatever the slot held: it must be code.
+	if (!IsHookableFunctionSlot("UpdateVisibility", reinterpret_cast<std::uintptr_t>(slot), reinterpret_cast<std::uintptr_t>(previous))) {
 		return;
 	}
 	std::atomic_ref(OriginalVisibilityFunction).store(previous, std::memory_order_release);
