@@ -14,7 +14,7 @@ set -eu
 ini_folder=
 if [ "${1:-}" = --ini-folder ]; then
   [ $# -ge 2 ] || { echo "[demo] --ini-folder needs a folder" >&2; exit 64; }
-  ini_folder=$(cd "$2" && pwd) || { echo "[demo] no folder $2" >&2; exit 64; }
+  ini_folder=$(cd "$2" 2>/dev/null && pwd) || { echo "[demo] no folder $2" >&2; exit 64; }
   shift 2
   if [ ! -f "$ini_folder/Tarmacor.ini" ] && [ ! -f "$ini_folder/TarmacorCustom.ini" ]; then
     echo "[demo] $ini_folder holds neither Tarmacor.ini nor TarmacorCustom.ini" >&2
@@ -56,7 +56,8 @@ fi
 run_step demo-wine-prefix "preparing the Wine prefix" ./tools/wine/prepare "$build/wineprefix"
 cd "$game"
 status=0
-"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" "$@" || status=$?
+# The timeline holds every log line already: no second copy of the log.
+"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" --no-log "$@" || status=$?
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
 if [ -f "$plugins/Tarmacor.ini" ]; then
