@@ -1,8 +1,8 @@
 // SimStarfield: the simulated game. Started in a game folder (the current
 // directory), it writes its address library into Data\SFSE\Plugins\, loads
 // Data\SFSE\Plugins\Tarmacor.dll the way the script extender does, delivers
-// the host's messages, plays a little of the game (frames, a save, a load,
-// the end credits' menu) and prints the plugin's log.
+// the host's messages, plays the scripted drive (sim/Drive.h) with its
+// timeline and prints the plugin's whole log.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -13,6 +13,7 @@
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
 #include "sim/AddressLibrary.h"
+#include "sim/Drive.h"
 #include "sim/Verbs.h"
 #include "sim/host/Host.h"
 #include "sim/platform/Clock.h"
@@ -27,7 +28,6 @@ namespace
 		sim::HostOptions host;
 		bool postDataLoad{ true };
 		bool printLog{ true };
-		unsigned frames{ 3 };
 	};
 
 	void print_usage()
@@ -38,8 +38,7 @@ namespace
 			"  --refuse-listener         the host refuses message listeners\n"
 			"  --no-messaging            the host offers no messaging interface\n"
 			"  --messaging-version <n>   version of the messaging interface (default 1)\n"
-			"  --no-post-data-load       don't send the post-data-load message (nor play)\n"
-			"  --frames <n>              frames to run after loading (default 3)\n"
+			"  --no-post-data-load       don't send the post-data-load message (nor drive)\n"
 			"  --no-log                  don't print the plugin's log at the end");
 	}
 
@@ -58,8 +57,6 @@ namespace
 				a_out.host.messagingVersion = static_cast<std::uint32_t>(std::stoul(argv[++i]));
 			} else if (arg == L"--no-post-data-load") {
 				a_out.postDataLoad = false;
-			} else if (arg == L"--frames" && hasValue) {
-				a_out.frames = static_cast<unsigned>(std::stoul(argv[++i]));
 			} else if (arg == L"--no-log") {
 				a_out.printLog = false;
 			} else {
@@ -69,37 +66,21 @@ namespace
 		return true;
 	}
 
-	// A few frames in a vehicle's first-person view, a save and a load, and
-	// the end credits shown and closed.
-	void play(unsigned a_frames)
+	// The plugin's log file; empty when the log folder can't be named.
+	std::filesystem::path log_path(const SFSE::PluginVersionData& a_record)
 	{
-		auto& world = sim::world();
-		world.camera.vehicleState.vehicleViewMode = 1;
-		world.references.player.fInVehicle = 1.0f;
-		world.scene.playerRoot.visibilityState = 1;
-		world.scene.add_fade_node(1);
-		for (unsigned i = 0; i < a_frames; ++i) {
-			std::printf("[sim] frame %u: the player's node gets state %u\n", i + 1, sim::run_frame());
-		}
-		// A save well after loading, then a load 2.5 s later: the plugin
-		// reloads its INI files for the first and refuses the second.
-		world.time.iSteadyNanoseconds += 3'001'000'000;
-		std::printf("[sim] save, 3.001 s after loading: %zu sink(s)\n", sim::save_game());
-		world.time.iSteadyNanoseconds += 2'500'000'000;
-		std::printf("[sim] load, 2.5 s after the save: %zu sink(s)\n", sim::load_game());
-		std::printf("[sim] EndGameCreditsMenu opens: %zu sink(s)\n", sim::open_menu("EndGameCreditsMenu"));
-		std::printf("[sim] EndGameCreditsMenu closes: %zu sink(s)\n", sim::close_menu("EndGameCreditsMenu"));
+		const auto directory = SFSE::log::log_directory();
+		const auto name = SFSE::stl::utf8_to_utf16(std::string(a_record.pluginName) + ".log");
+		return directory && name ? *directory / *name : std::filesystem::path{};
 	}
 
 	void print_log(const SFSE::PluginVersionData& a_record)
 	{
-		const auto directory = SFSE::log::log_directory();
-		const auto name = SFSE::stl::utf8_to_utf16(std::string(a_record.pluginName) + ".log");
-		if (!directory || !name) {
+		const auto path = log_path(a_record);
+		if (path.empty()) {
 			std::puts("[sim] no log folder");
 			return;
 		}
-		const auto path = *directory / *name;
 		std::ifstream file(path, std::ios::binary);
 		std::printf("[sim] ----- %s -----\n", SFSE::stl::utf16_to_utf8(path.wstring()).value_or("?").c_str());
 		std::string line;
@@ -140,9 +121,7 @@ int wmain(int argc, wchar_t** argv)
 		std::printf("[sim] SFSEPlugin_Load returned %s\n", loaded ? "true" : "false");
 
 		if (loaded && args.postDataLoad) {
-			const auto delivered = host.dispatch(SFSE::MessagingInterface::kPostDataLoad);
-			std::printf("[sim] post-data-load message delivered to %zu listener(s)\n", delivered);
-			play(args.frames);
+			sim::drive({ .log = log_path(*record), .loadData = [&] { return host.dispatch(SFSE::MessagingInterface::kPostDataLoad); } });
 		}
 		if (args.printLog) {
 			print_log(*record);

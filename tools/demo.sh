@@ -1,10 +1,26 @@
 #!/bin/sh
 # Builds Tarmacor.dll and drives it in the simulated game: a game folder with
 # the plugin in Data/SFSE/Plugins, the host loading it and sending its
-# messages, then the plugin's log. Does all the set-up on a fresh Debian 12
-# machine (run as root).
+# messages, a scripted drive printed as a timeline (what changed in the game
+# beside the plugin's log lines), then the plugin's whole log. Does all the
+# set-up on a fresh Debian 12 machine (run as root).
 # Set-up and build print one line per step; their output is in build/logs/.
+#
+#   tools/demo.sh [--ini-folder DIR] [SimStarfield options]
+#
+# --ini-folder DIR copies DIR's Tarmacor.ini and TarmacorCustom.ini (those it
+# has) into the game folder in place of the built-in scenario's file.
 set -eu
+ini_folder=
+if [ "${1:-}" = --ini-folder ]; then
+  [ $# -ge 2 ] || { echo "[demo] --ini-folder needs a folder" >&2; exit 64; }
+  ini_folder=$(cd "$2" 2>/dev/null && pwd) || { echo "[demo] no folder $2" >&2; exit 64; }
+  shift 2
+  if [ ! -f "$ini_folder/Tarmacor.ini" ] && [ ! -f "$ini_folder/TarmacorCustom.ini" ]; then
+    echo "[demo] $ini_folder holds neither Tarmacor.ini nor TarmacorCustom.ini" >&2
+    exit 64
+  fi
+fi
 cd "$(dirname "$0")/.."
 logs=$PWD/build/logs
 . tools/steps.sh
@@ -21,15 +37,27 @@ rm -rf "$game"
 plugins=$game/Data/SFSE/Plugins
 mkdir -p "$plugins"
 cp "$build/SFSEPluginCLib/Tarmacor.dll" "$plugins/"
-# A player's own file: logging on (the INI the plugin writes turns it off)
-# and a profile for one vehicle. Tarmacor.ini is left to the plugin.
-printf '[Global]\r\nbLogging=1\r\n[REV-8]\r\niRearViewHotkey=0x52\r\nfPlayerFirstPersonCameraPanoramicAngleUp=45\r\nbExitAnywhere=0\r\n' \
-  > "$plugins/TarmacorCustom.ini"
+if [ -n "$ini_folder" ]; then
+  for ini in Tarmacor.ini TarmacorCustom.ini; do
+    if [ -f "$ini_folder/$ini" ]; then
+      cp "$ini_folder/$ini" "$plugins/"
+      echo "[demo] using $ini_folder/$ini"
+    fi
+  done
+else
+  # The built-in scenario, a player's own file: logging on (the INI the
+  # plugin writes turns it off) and a profile for the drive's vehicle, the
+  # REV-8, with its own camera and without Exit Anywhere. Tarmacor.ini is
+  # left to the plugin.
+  printf '[Global]\r\nbLogging=1\r\n[REV-8]\r\nfPlayerFirstPersonCameraPanoramicAngleUp=45\r\nfPlayerFirstPersonCameraOffsetMaxY=-1.5\r\nbExitAnywhere=0\r\n' \
+    > "$plugins/TarmacorCustom.ini"
+fi
 
 run_step demo-wine-prefix "preparing the Wine prefix" ./tools/wine/prepare "$build/wineprefix"
 cd "$game"
 status=0
-"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" "$@" || status=$?
+# The timeline holds every log line already: no second copy of the log.
+"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" --no-log "$@" || status=$?
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
 if [ -f "$plugins/Tarmacor.ini" ]; then

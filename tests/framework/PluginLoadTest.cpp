@@ -230,13 +230,27 @@ namespace
 	}
 
 	// Runs a program of the simulation in the current folder; its exit code.
-	DWORD run(const std::filesystem::path& a_program, std::wstring a_arguments)
+	// Its standard output goes to a_output when one is given.
+	DWORD run(const std::filesystem::path& a_program, std::wstring a_arguments, const std::filesystem::path& a_output = {})
 	{
 		std::wstring commandLine = L"\"" + a_program.wstring() + L"\" " + a_arguments;
 		STARTUPINFOW startup{};
 		startup.cb = sizeof(startup);
+		HANDLE output = INVALID_HANDLE_VALUE;
+		if (!a_output.empty()) {
+			SECURITY_ATTRIBUTES inherited{ sizeof(inherited), nullptr, TRUE };
+			output = ::CreateFileW(a_output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+			startup.dwFlags = STARTF_USESTDHANDLES;
+			startup.hStdOutput = output;
+			startup.hStdError = output;
+			startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+		}
 		PROCESS_INFORMATION process{};
-		if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+		const BOOL started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE, 0, nullptr, nullptr, &startup, &process);
+		if (output != INVALID_HANDLE_VALUE) {
+			::CloseHandle(output);
+		}
+		if (!started) {
 			return static_cast<DWORD>(-1);
 		}
 		::WaitForSingleObject(process.hProcess, INFINITE);
@@ -260,20 +274,52 @@ namespace
 		// clang-format on
 	}
 
-	// The demo's drive: the simulated game loads the real DLL, plays frames
-	// in a vehicle, a save and a load 2.5 s apart and the end credits.
+	// The demo's drive (what tools/demo.sh runs, with its built-in INI): the
+	// simulated game loads the real DLL and drives; its timeline shows each
+	// step's effect on the game beside the plugin's own lines.
 	TEST_F(PluginLoad, TheDemoDriveRunsThroughTheRealDll)
 	{
 		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", _game.plugins() / L"Tarmacor.dll");
-		std::ofstream(_game.plugins() / L"TarmacorCustom.ini", std::ios::binary) << "[Global]\r\nbLogging=1\r\n[REV-8]\r\n";
-		EXPECT_EQ(run(test::executable_folder() / L"SimStarfield.exe", L"--no-log"), 0u);
-		const auto entries = documents_log_entries();
-		using testing::Contains;
-		EXPECT_THAT(entries, Contains("info: [HandleOnPostDataLoad] Installation complete"));
-		EXPECT_THAT(entries, Contains("info: [GetDesiredVisibilityState] applying patch"));
-		EXPECT_THAT(entries, Contains("info: [HandleSaveLoadEvent] reloading all profiles and settings..."));
-		EXPECT_THAT(entries, Contains("warning: [HandleSaveLoadEvent] could not reload profiles and settings | elapsed [2500]"));
-		EXPECT_THAT(entries, Contains("info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling"));
+		std::ofstream(_game.plugins() / L"TarmacorCustom.ini", std::ios::binary)
+			<< "[Global]\r\nbLogging=1\r\n[REV-8]\r\nfPlayerFirstPersonCameraOffsetMaxY=-1.5\r\nbExitAnywhere=0\r\n";
+		const test::TempFolder folder;
+		const auto output = folder.path() / L"timeline.txt";
+		ASSERT_EQ(run(test::executable_folder() / L"SimStarfield.exe", L"--no-log", output), 0u);
+
+		// Each step's title, then what it changed and logged, in order.
+		const auto lines = test::read_log_lines(output);
+		const auto ordered = [&](std::initializer_list<std::string> a_wanted) {
+			auto at = lines.begin();
+			for (const auto& wanted : a_wanted) {
+				at = std::find_if(at, lines.end(), [&](const std::string& a_line) { return a_line.find(wanted) != std::string::npos; });
+				if (at == lines.end()) {
+					return testing::AssertionFailure() << "missing, or out of order: " << wanted;
+				}
+			}
+			return testing::AssertionSuccess();
+		};
+		const std::string enabled = "40 38 B5 F0 00 00 00 -> 83 BD F0 00 00 00 08";
+		const std::string disabled = "83 BD F0 00 00 00 08 -> 40 38 B5 F0 00 00 00";
+		// clang-format off
+		EXPECT_TRUE(ordered({
+			"data loaded", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0.3 -> -2", "Exit Anywhere bytes: " + enabled,
+				"log  | info: [HandleOnPostDataLoad] Installation complete",
+			"enters the REV-8", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: -2 -> -1.5", "Exit Anywhere bytes: " + disabled,
+				"NewProfileName [REV-8]",
+			"rear view held", "setting fVehicleCameraFirstPersonMaxAbsYaw: 90 -> -180", "Rear View is active",
+			"rear view released", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0 -> -1.5", "Rear View deactivated",
+			"slow time held", "time multiplier: 1 -> 0.2", "applying time mult",
+			"slow time released", "time multiplier: 0.2 -> 1", "removing time mult",
+			"chatter hotkey", "dialogue started with the player (1)", "initiating dialogue | PassengerCompanion",
+			"idle line", "idle line blocked", "blocking IdleChatter | IsTalking",
+			"a save", "reloading all profiles and settings...",
+			"a load", "could not reload profiles and settings | elapsed [2500]",
+			"leaves the vehicle", "node gets state 1", "can't apply patch | VehicleCamState",
+			"end credits", "Exit Anywhere bytes: " + enabled, "EndGameCreditsMenu closed, reinstalling",
+		})) << testing::PrintToString(lines);
+		// clang-format on
+		EXPECT_THAT(lines, testing::Not(testing::Contains(testing::HasSubstr("log  | error:"))));
+		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] Installation complete"));
 	}
 
 	// Checked before the log is opened: the box is all the player sees.

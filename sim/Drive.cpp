@@ -1,0 +1,253 @@
+#include "sim/Drive.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "sim/Verbs.h"
+#include "sim/code/Code.h"
+#include "sim/world/World.h"
+
+namespace sim
+{
+	namespace
+	{
+		constexpr std::int64_t kMillisecond = 1'000'000;
+		constexpr int kRearViewKey = 0x51;  // Q, the default
+		constexpr int kSlowTimeKey = 0x20;  // space
+		constexpr int kChatterKey = 0xA0;   // left Shift
+		constexpr std::size_t kExitAnywhereLength = 7;
+
+		// What the timeline compares between steps.
+		struct Snapshot
+		{
+			std::map<std::string, float> settings;
+			float fTimeMultiplier{};
+			std::vector<std::uint8_t> exitAnywhere;
+			std::size_t iDialogues{};
+		};
+
+		Snapshot take_snapshot()
+		{
+			auto& world = sim::world();
+			Snapshot snapshot;
+			for (const auto& setting : world.settings.settings) {
+				snapshot.settings[setting.name] = setting.value;
+			}
+			snapshot.fTimeMultiplier = world.time.fCurrentTimeMultiplier;
+			const auto* site = sim_ExitAnywhereFunction + code::kExitAnywhereSite;
+			snapshot.exitAnywhere.resize(kExitAnywhereLength);
+			std::memcpy(snapshot.exitAnywhere.data(), site, kExitAnywhereLength);
+			snapshot.iDialogues = world.calls.of("InitiateDialogue").size();
+			return snapshot;
+		}
+
+		std::string hex(const std::vector<std::uint8_t>& a_bytes)
+		{
+			std::string text;
+			char byte[4];
+			for (const auto value : a_bytes) {
+				std::snprintf(byte, sizeof(byte), "%s%02X", text.empty() ? "" : " ", value);
+				text += byte;
+			}
+			return text;
+		}
+
+		void print_changes(const Snapshot& a_before, const Snapshot& a_after)
+		{
+			for (const auto& [name, value] : a_after.settings) {
+				const auto before = a_before.settings.find(name);
+				if (before == a_before.settings.end() || before->second != value) {
+					std::printf("      game | setting %s: %g -> %g\n", name.c_str(),
+						before == a_before.settings.end() ? 0.0 : static_cast<double>(before->second), static_cast<double>(value));
+				}
+			}
+			if (a_before.fTimeMultiplier != a_after.fTimeMultiplier) {
+				std::printf("      game | time multiplier: %g -> %g\n", static_cast<double>(a_before.fTimeMultiplier),
+					static_cast<double>(a_after.fTimeMultiplier));
+			}
+			if (a_before.exitAnywhere != a_after.exitAnywhere) {
+				std::printf("      game | Exit Anywhere bytes: %s -> %s\n", hex(a_before.exitAnywhere).c_str(), hex(a_after.exitAnywhere).c_str());
+			}
+			if (a_after.iDialogues > a_before.iDialogues) {
+				std::printf("      game | dialogue started with the player (%zu)\n", a_after.iDialogues - a_before.iDialogues);
+			}
+		}
+
+		// "<level>: <message>" of a log line "[time] [logger] [level]
+		// [file:line] message"; a line of another shape as it is.
+		std::string readable(const std::string& a_line)
+		{
+			std::size_t at = 0;
+			std::string fields[4];
+			for (auto& field : fields) {
+				if (at >= a_line.size() || a_line[at] != '[') {
+					return a_line;
+				}
+				const auto end = a_line.find("] ", at);
+				if (end == std::string::npos) {
+					return a_line;
+				}
+				field = a_line.substr(at + 1, end - at - 1);
+				at = end + 2;
+			}
+			return fields[2] + ": " + a_line.substr(at);
+		}
+
+		// The plugin's log lines written since the last call.
+		class LogFollower
+		{
+		public:
+			explicit LogFollower(std::filesystem::path a_path) :
+				_path(std::move(a_path)) {}
+
+			void print_new_lines()
+			{
+				std::ifstream file(_path, std::ios::binary);
+				std::string line;
+				std::size_t index = 0;
+				while (std::getline(file, line)) {
+					if (index++ < _printed) {
+						continue;
+					}
+					if (!line.empty() && line.back() == '\r') {
+						line.pop_back();
+					}
+					std::printf("      log  | %s\n", readable(line).c_str());
+				}
+				_printed = std::max(_printed, index);
+			}
+
+		private:
+			std::filesystem::path _path;
+			std::size_t _printed{ 0 };
+		};
+
+		// The world the drive needs beside the game's start: the vehicle's
+		// data file and form, the companion forms, a named vehicle and a
+		// companion who rides along.
+		struct Cast
+		{
+			game::TESObjectREFR* vehicle{ nullptr };
+			game::Actor* companion{ nullptr };
+		};
+
+		Cast set_the_scene()
+		{
+			auto& world = sim::world();
+			world.forms.add_full("SFBGS004.esm", 0x02);
+			auto& vehicleForm = world.forms.add_form(0x02000017);
+			auto& companionForm = world.forms.add_form(0x00023C01);
+			world.forms.add_form(0x0003BD86);
+			world.references.player.ref.baseObject = &world.forms.add_base(0x00000007, "Player");
+
+			Cast cast;
+			cast.vehicle = &world.references.add_reference(0xFF000101, 0, &vehicleForm);
+			world.references.set_display_name(*cast.vehicle, world.strings.intern("REV-8"));
+			cast.companion = &world.references.add_actor(world.forms, "Sarah Morgan", 0x00005791);
+			cast.companion->checkForms = { &companionForm };
+			cast.companion->bPassenger = true;
+			world.references.add_handle(&cast.companion->ref);
+			world.references.set_display_name(cast.companion->ref, world.strings.intern("Sarah Morgan"));
+			world.scene.add_fade_node(1);
+			world.time.iSteadyNanoseconds = 100'000 * kMillisecond;
+			return cast;
+		}
+
+		void frame()
+		{
+			const auto state = run_frame();
+			std::printf("      game | frame: the player's node gets state %u\n", state);
+		}
+	}
+
+	void drive(const DriveOptions& a_options)
+	{
+		auto& world = sim::world();
+		const Cast cast = set_the_scene();
+		LogFollower log(a_options.log);
+		Snapshot last = take_snapshot();
+		unsigned number = 0;
+		const auto step = [&](const char* a_title, const std::function<void()>& a_action) {
+			std::printf("[drive] %2u. %s\n", ++number, a_title);
+			a_action();
+			const auto now = take_snapshot();
+			print_changes(last, now);
+			log.print_new_lines();
+			last = now;
+		};
+		const auto hold = [&](int a_key, bool a_down) { world.input.bKeyDown[static_cast<std::size_t>(a_key)] = a_down; };
+		const auto later = [&](std::int64_t a_milliseconds) { world.time.iSteadyNanoseconds += a_milliseconds * kMillisecond; };
+
+		step("data loaded: the post-data-load message", [&] {
+			std::printf("      game | delivered to %zu listener(s)\n", a_options.loadData());
+		});
+		step("the player enters the REV-8, first-person view, Sarah riding along", [&] {
+			world.references.player.vehicle = cast.vehicle;
+			world.references.player.fInVehicle = 1.0f;
+			cast.companion->fInVehicle = 1.0f;
+			world.camera.vehicleState.vehicleViewMode = 1;
+			world.scene.playerRoot.visibilityState = 1;
+			later(16);
+			frame();
+		});
+		step("rear view held (Q)", [&] {
+			hold(kRearViewKey, true);
+			later(16);
+			frame();
+		});
+		step("rear view released", [&] {
+			hold(kRearViewKey, false);
+			later(16);
+			frame();
+		});
+		step("slow time held (space)", [&] {
+			hold(kSlowTimeKey, true);
+			later(16);
+			frame();
+		});
+		step("slow time released", [&] {
+			hold(kSlowTimeKey, false);
+			later(16);
+			frame();
+		});
+		step("the chatter hotkey (left Shift), 2 s later", [&] {
+			later(2'000);
+			hold(kChatterKey, true);
+			frame();
+			hold(kChatterKey, false);
+		});
+		step("Sarah, talking now, is offered an idle line", [&] {
+			cast.companion->bTalking = true;
+			const auto* line = pick_first_idle_line({ &cast.companion->ref, &world.references.player.ref });
+			std::printf("      game | idle line %s\n", line ? "spoken" : "blocked");
+			cast.companion->bTalking = false;
+		});
+		step("a save, 3.001 s after the last", [&] {
+			later(3'001);
+			std::printf("      game | save event to %zu sink(s)\n", save_game());
+		});
+		step("a load, 2.5 s after the save", [&] {
+			later(2'500);
+			std::printf("      game | load event to %zu sink(s)\n", load_game());
+		});
+		step("the player leaves the vehicle", [&] {
+			world.references.player.vehicle = nullptr;
+			world.references.player.fInVehicle = 0.0f;
+			cast.companion->fInVehicle = 0.0f;
+			world.camera.vehicleState.vehicleViewMode = 0;
+			later(16);
+			frame();
+		});
+		step("the end credits open and close", [&] {
+			std::printf("      game | EndGameCreditsMenu opens: %zu sink(s)\n", open_menu("EndGameCreditsMenu"));
+			std::printf("      game | EndGameCreditsMenu closes: %zu sink(s)\n", close_menu("EndGameCreditsMenu"));
+		});
+	}
+}
