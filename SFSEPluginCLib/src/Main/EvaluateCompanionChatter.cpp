@@ -8,11 +8,10 @@
 #include "Helpers/FormNames.h"
 #include "Hotkeys.h"
 #include "Logging.h"
+#include "MenuQueries.h"
 #include "Profiles.h"
-#include "RE/GameString.h"
 #include "RE/TESObjectREFR.h"
 #include "RE/TimeMultiplier.h"
-#include "RE/UI.h"
 #include "SteadyClock.h"
 
 namespace
@@ -21,16 +20,6 @@ namespace
 	// installation), not from the last key press.
 	constexpr std::int64_t MinimumChatterIntervalNs = 1'001'000'000;
 	constexpr std::int64_t NanosecondsPerMillisecond = 1'000'000;
-
-	bool IsMenuOpen(const char* a_menuName)
-	{
-		// Without the game's UI there is no menu to ask about.
-		if (!UIRef) {
-			return false;
-		}
-		const RE::GameString menuName(a_menuName);
-		return UIRef->IsMenuOpen(menuName);
-	}
 
 	bool IsInCombat(const RE::Actor* akActor)
 	{
@@ -91,11 +80,11 @@ void Update3DVFuncStruct::EvaluateCompanionChatter()
 		LOG_INFO("can't initiate dialogue | Player is in combat");
 		return;
 	}
-	if (IsMenuOpen("DialogueMenu")) {
+	if (IsMenuOpen(UIRef, "DialogueMenu")) {
 		LOG_INFO("can't initiate dialogue | DialogueMenu is open");
 		return;
 	}
-	if (IsMenuOpen("FavoritesMenu")) {
+	if (IsMenuOpen(UIRef, "FavoritesMenu")) {
 		LOG_INFO("can't initiate dialogue | FavoritesMenu is open");
 		return;
 	}
