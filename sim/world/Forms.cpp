@@ -13,24 +13,12 @@ namespace sim
 		auto& file = files.emplace_back();
 		std::memcpy(file.fileName, a_name.data(), std::min(a_name.size(), sizeof(file.fileName) - 1));
 		file.compileIndex = a_compileIndex;
-		auto link = [&](std::vector<game::TESPackedFile*>& a_list, game::FileList& a_view) {
-			a_list.push_back(&file);
-			a_view.count = static_cast<std::uint32_t>(a_list.size());
-			a_view.files = a_list.data();
-		};
-		switch (a_kind) {
-		case FileKind::full:
-			link(fullFiles, dataHandler.fullFiles);
-			break;
-		case FileKind::small:
+		if (a_kind == FileKind::small) {
 			file.smallCompileIndex = a_smallOrMediumIndex;
-			link(smallFiles, dataHandler.smallFiles);
-			break;
-		case FileKind::medium:
+		} else if (a_kind == FileKind::medium) {
 			file.mediumCompileIndex = static_cast<std::uint8_t>(a_smallOrMediumIndex);
-			link(mediumFiles, dataHandler.mediumFiles);
-			break;
 		}
+		list_file(a_kind, &file);
 		return file;
 	}
 
@@ -51,8 +39,13 @@ namespace sim
 
 	void Forms::add_null_file(FileKind a_kind)
 	{
-		auto link = [](std::vector<game::TESPackedFile*>& a_list, game::FileList& a_view) {
-			a_list.push_back(nullptr);
+		list_file(a_kind, nullptr);
+	}
+
+	void Forms::list_file(FileKind a_kind, game::TESPackedFile* a_file)
+	{
+		auto link = [a_file](std::vector<game::TESPackedFile*>& a_list, game::FileList& a_view) {
+			a_list.push_back(a_file);
 			a_view.count = static_cast<std::uint32_t>(a_list.size());
 			a_view.files = a_list.data();
 		};

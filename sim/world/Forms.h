@@ -121,5 +121,10 @@ namespace sim
 		game::TESForm& add_base(std::uint32_t a_formID, std::string_view a_name, std::uint8_t a_type = kNpcFormType);
 		std::deque<game::TESFullName> nameComponents;
 		std::deque<std::string> names;
+
+	private:
+		// Appends a_file (or a null entry) to the list of a_kind and points
+		// the data handler's view at it.
+		void list_file(FileKind a_kind, game::TESPackedFile* a_file);
 	};
 }

@@ -17,16 +17,6 @@
 
 namespace test
 {
-	std::string Ini(std::initializer_list<std::string_view> a_lines)
-	{
-		std::string text;
-		for (const auto line : a_lines) {
-			text += line;
-			text += "\r\n";
-		}
-		return text;
-	}
-
 	const std::string LoggingIni = Ini({ "[Default]", "bSmartAim=1", "[Global]", "bLogging=1" });
 
 	GameSession::GameSession() :

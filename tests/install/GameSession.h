@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "IniText.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 #include "sim/platform/Clock.h"
@@ -17,7 +18,7 @@
 namespace test
 {
 	// INI lines joined with "\r\n".
-	std::string Ini(std::initializer_list<std::string_view> a_lines);
+	inline std::string Ini(std::initializer_list<std::string_view> a_lines) { return IniText(a_lines); }
 
 	// A vanilla INI with logging on and one "Default" profile.
 	extern const std::string LoggingIni;

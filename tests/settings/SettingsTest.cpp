@@ -12,16 +12,6 @@
 
 namespace test
 {
-	std::string IniText(std::initializer_list<std::string_view> a_lines)
-	{
-		std::string text;
-		for (const auto line : a_lines) {
-			text += line;
-			text += "\r\n";
-		}
-		return text;
-	}
-
 	Profile Defaults(std::string a_name)
 	{
 		Profile p;

@@ -10,15 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "IniText.h"
 #include "Profile.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 
 namespace test
 {
-	// INI lines joined with "\r\n", as the platform writes them.
-	std::string IniText(std::initializer_list<std::string_view> a_lines);
-
 	// A fresh record as the reader fills it when no key is given.
 	Profile Defaults(std::string a_name);
 
