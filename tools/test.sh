@@ -69,6 +69,18 @@ junit_counts() {
     function fail(name, status) {
       failed++
       print suite ": " name " (" status ")" >>failures
+      shown = 0
+      showing = 1
+    }
+    # The first lines of the output of a failed test, from its first failure
+    # on, so that a run which scrolled away still says why.
+    showing && /<\/system-out>|<\/testcase>/ { showing = 0 }
+    showing && shown < 12 && (shown > 0 || /Failure|FAILED|Exception|exception/) {
+      line = $0
+      gsub(/&quot;/, "\"", line); gsub(/&apos;/, "\047", line)
+      gsub(/&lt;/, "<", line); gsub(/&gt;/, ">", line); gsub(/&amp;/, "\\&", line)
+      print "      " line >>failures
+      shown++
     }
     pending != "" {
       if ($0 ~ /<skipped message="SKIP_/) skipped++

@@ -9,7 +9,7 @@
 
 void CreateBackupOfINI(std::string a_baseName)
 {
-	const std::string folder(PluginFolder);
+	const std::string folder(GetPluginFolder());
 	const std::string sourceName = a_baseName + ".ini";
 	const std::string backupName = a_baseName + "_backup.ini";
 	const std::string source = folder + sourceName;

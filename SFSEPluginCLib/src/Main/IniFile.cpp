@@ -68,9 +68,28 @@ PathQuery QueryPath(const std::string& a_path)
 	}
 }
 
+namespace
+{
+	std::string& PluginFolderInUse()
+	{
+		static std::string folder(PluginFolder);
+		return folder;
+	}
+}
+
+std::string_view GetPluginFolder() noexcept
+{
+	return PluginFolderInUse();
+}
+
+void SetPluginFolder(std::string a_folder)
+{
+	PluginFolderInUse() = std::move(a_folder);
+}
+
 std::string GetIniPath(std::string_view a_file, std::string_view a_folder)
 {
-	std::string path(a_folder.empty() ? PluginFolder : a_folder);
+	std::string path(a_folder.empty() ? GetPluginFolder() : a_folder);
 	path += a_file;
 	path += ".ini";
 	return path;

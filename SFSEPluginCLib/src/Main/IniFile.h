@@ -11,6 +11,13 @@
 // directory).
 inline constexpr std::string_view PluginFolder = ".\\Data\\SFSE\\Plugins\\";
 
+// The folder the files are read from and written to when a call names none:
+// PluginFolder, unless a tool points it elsewhere (the INI checker takes it
+// from its command line; the plugin never changes it). A folder ends with a
+// backslash.
+std::string_view GetPluginFolder() noexcept;
+void SetPluginFolder(std::string a_folder);
+
 // Base names of the two INI files: the one the plugin writes with defaults,
 // and the user's own, which the plugin never writes.
 inline constexpr std::string_view VanillaIniName = "Tarmacor";
@@ -20,7 +27,8 @@ inline constexpr std::string_view CustomIniName = "TarmacorCustom";
 // 255 bytes with the final zero.
 inline constexpr std::size_t MaxIniPathLength = 254;
 
-// Folder (or PluginFolder when empty; a given folder ends with a backslash)
+// Folder (or GetPluginFolder() when empty; a given folder ends with a
+// backslash)
 // + file + ".ini".
 std::string GetIniPath(std::string_view a_file, std::string_view a_folder);
 

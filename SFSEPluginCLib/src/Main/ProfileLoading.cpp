@@ -73,7 +73,7 @@ void ReloadAllProfilesAndSettings(bool a_createBackup)
 		{ CustomIniName, "TarmacorCustom.ini", "CustomINI" },
 	};
 	for (const auto& source : sources) {
-		const auto sectionNames = GetIniSectionNames(std::string(PluginFolder), std::string(source.sFileName));
+		const auto sectionNames = GetIniSectionNames(std::string(GetPluginFolder()), std::string(source.sFileName));
 		if (sectionNames.empty()) {
 			LOG_WARNING(source.sLogTerm, "SectionNames.size == 0");
 			continue;

@@ -1,0 +1,14 @@
+#pragma once
+// Spotting slips in INI key names. No Windows calls.
+#include <optional>
+#include <span>
+#include <string_view>
+
+// Equal letters regardless of ASCII case, as the INI functions match keys.
+bool EqualsIgnoringCase(std::string_view a_left, std::string_view a_right) noexcept;
+
+// The known key a_key was most likely meant to be: the nearest by edit
+// distance (insertions, deletions, substitutions and swaps of neighbours,
+// case ignored), when it is near enough to be a slip rather than another
+// word. Nothing when no key is that near, or two are equally near.
+std::optional<std::string_view> FindClosestKey(std::string_view a_key, std::span<const std::string_view> a_known) noexcept;
