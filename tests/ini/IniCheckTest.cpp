@@ -1,0 +1,301 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "IniText.h"
+#include "RunIniChecker.h"
+#include "TestLog.h"
+#include "sim/GameFolder.h"
+
+namespace
+{
+	using testing::Contains;
+	using testing::ElementsAre;
+	using testing::ElementsAreArray;
+	using testing::HasSubstr;
+	using testing::IsEmpty;
+
+	using Lines = std::initializer_list<std::string_view>;
+
+	struct CheckerRun
+	{
+		int iExit;
+		std::string sOut;
+		std::string sErr;
+	};
+
+	std::string ReadFile(const std::filesystem::path& a_path)
+	{
+		std::ifstream in(a_path, std::ios::binary);
+		return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+	}
+
+	// A game folder as the current directory, its plugin folder holding the
+	// INI files a case writes.
+	class IniChecker : public testing::Test
+	{
+	protected:
+		void Write(std::string_view a_file, Lines a_lines) const
+		{
+			std::ofstream(game.plugins() / a_file, std::ios::binary) << test::IniText(a_lines);
+		}
+
+		static CheckerRun Run(std::vector<std::string> a_arguments = {})
+		{
+			std::ostringstream out;
+			std::ostringstream err;
+			const int exit = RunIniChecker(a_arguments, out, err);
+			return { exit, out.str(), err.str() };
+		}
+
+		// The warning lines of a report, without their lead.
+		static std::vector<std::string> Warnings(const CheckerRun& a_run)
+		{
+			std::vector<std::string> warnings;
+			std::istringstream lines(a_run.sOut);
+			constexpr std::string_view lead = "  warning: ";
+			for (std::string line; std::getline(lines, line);) {
+				if (line.starts_with(lead)) {
+					warnings.push_back(line.substr(lead.size()));
+				}
+			}
+			return warnings;
+		}
+
+		sim::GameFolder game;
+	};
+
+	struct WarningCase
+	{
+		const char* sName;
+		Lines vanilla;
+		Lines custom;  // empty: no custom file
+		const char* sWarning;
+	};
+
+	// Each case holds one mistake, so its report has exactly one warning.
+	const WarningCase WarningCases[] = {
+		{ "UnknownKeyWithTheKeyMeant", { "[Default]", "fPlayerFirstPersonCameraOfsetMinX=-0.6" }, {},
+			"Tarmacor.ini [Default] fPlayerFirstPersonCameraOfsetMinX: unknown key, the plugin ignores it; did you mean fPlayerFirstPersonCameraOffsetMinX?" },
+		{ "UnknownGlobalKey", { "[Default]", "[Global]", "bLoging=1" }, {},
+			"Tarmacor.ini [Global] bLoging: unknown key, the plugin ignores it; did you mean bLogging?" },
+		{ "GlobalKeyInAProfile", { "[Default]", "bLogging=1" }, {},
+			"Tarmacor.ini [Default] bLogging: is a [Global] setting; in a profile the plugin ignores it" },
+		{ "ProfileKeyInGlobal", { "[Default]", "[Global]", "bSmartAim=0" }, {},
+			"Tarmacor.ini [Global] bSmartAim: is a profile setting; in [Global] the plugin ignores it (put it into a profile such as [Default])" },
+		{ "FloatThatIsNoNumber", { "[Default]", "fPlayerFirstPersonCameraOffsetMinX=left" }, {},
+			"Tarmacor.ini [Default] fPlayerFirstPersonCameraOffsetMinX: \"left\" is not a number the plugin reads; the default -0.58 applies" },
+		{ "DecimalComma", {}, { "[REV-8]", "fPlayerFirstPersonCameraOffsetMaxZ=0,5" },
+			"TarmacorCustom.ini [REV-8] fPlayerFirstPersonCameraOffsetMaxZ: \"0,5\" reads as 0: the rest, \",5\", is ignored" },
+		{ "HotkeyZero", { "[Default]", "iRearViewHotkey=0x0" }, {},
+			"Tarmacor.ini [Default] iRearViewHotkey: \"0x0\" is outside 1 to 254; the default 0x51 (Q) applies" },
+		{ "HotkeyAboveTheRange", { "[Default]", "iShowTimeEffectHotkey=0x100" }, {},
+			"Tarmacor.ini [Default] iShowTimeEffectHotkey: \"0x100\" is outside 1 to 254; the default 0x20 (Space) applies" },
+		{ "SwitchWrittenAsAWord", { "[Default]", "bRearView=true" }, {},
+			"Tarmacor.ini [Default] bRearView: \"true\" reads as off: a switch is on only for 1" },
+		{ "KeyWithoutValue", { "[Default]", "bSmartAim=" }, {},
+			"Tarmacor.ini [Default] bSmartAim: has no value; the default 1 (on) applies" },
+		{ "SectionTwiceInAFile", { "[Default]", "[Default]", "bSmartAim=0" }, {},
+			"Tarmacor.ini [Default]: appears twice in Tarmacor.ini: the plugin reads only the first, and the keys of this one are never read" },
+		{ "SectionInBothFiles", { "[Default]", "[REV-8]" }, { "[REV-8]", "bSmartAim=0" },
+			"TarmacorCustom.ini [REV-8]: is also in Tarmacor.ini: a vehicle named REV-8 gets the one from Tarmacor.ini, the first in load order; this one is never used" },
+		{ "NamesDifferingInCaseAcrossFiles", { "[Default]", "[REV-8]" }, { "[rev-8]" },
+			"TarmacorCustom.ini [rev-8]: differs from [REV-8] in Tarmacor.ini only in case: vehicle names match exactly, so a vehicle gets at most one of them" },
+		{ "NamesDifferingInCaseInAFile", { "[Default]" }, { "[REV-8]", "[Rev-8]" },
+			"TarmacorCustom.ini [Rev-8]: differs from [REV-8] only in case: within one file the plugin finds only the first of them, so this profile reads the keys of [REV-8]" },
+		{ "MissingVanillaFile", {}, { "[REV-8]" },
+			"Tarmacor.ini: is missing: the plugin writes it with the Default profile (and bLogging=0) on its next start" },
+		{ "BackupSwitchedOff", { "[Default]", "[Global]", "bCreateVanillaINIBackup=0" }, {},
+			"Tarmacor.ini [Global] bCreateVanillaINIBackup: is only read and reported: the plugin copies Tarmacor.ini to Tarmacor_backup.ini at every start either way" },
+		{ "TestSwitchZeroInTheCustomFile", { "[Default]", "[Global]", "iTestStringValues=5" }, { "[Global]", "iTestStringValues=0" },
+			"TarmacorCustom.ini [Global] iTestStringValues: 0 doesn't turn the test switch off: the plugin takes only 1 to 254 here and keeps 5 from Tarmacor.ini" },
+		{ "OneKeyForTwoFeatures", { "[Default]", "iCompanionChatterHotkey=0x51" }, {},
+			"Tarmacor.ini [Default] iCompanionChatterHotkey: is 0x51 (Q) like iRearViewHotkey: one key for two features" },
+		{ "NoProfileAtAll", { "[Global]", "bLogging=0" }, {},
+			"Tarmacor.ini: holds no profile, nor does TarmacorCustom.ini: the plugin leaves the game's camera settings as they are" },
+	};
+
+	void PrintTo(const WarningCase& a_case, std::ostream* a_out)
+	{
+		*a_out << a_case.sName;
+	}
+
+	class IniCheckerWarning : public IniChecker, public testing::WithParamInterface<WarningCase>
+	{
+	};
+
+	TEST_P(IniCheckerWarning, IsReportedOnceWithExitStatusOne)
+	{
+		const auto& warningCase = GetParam();
+		if (warningCase.vanilla.size() != 0) {
+			Write("Tarmacor.ini", warningCase.vanilla);
+		}
+		if (warningCase.custom.size() != 0) {
+			Write("TarmacorCustom.ini", warningCase.custom);
+		}
+		const auto run = Run();
+		EXPECT_THAT(Warnings(run), ElementsAre(warningCase.sWarning)) << run.sOut;
+		EXPECT_EQ(run.iExit, 1);
+		EXPECT_THAT(run.sErr, IsEmpty());
+	}
+
+	INSTANTIATE_TEST_SUITE_P(EachMistake, IniCheckerWarning, testing::ValuesIn(WarningCases),
+		[](const testing::TestParamInfo<WarningCase>& a_info) { return std::string(a_info.param.sName); });
+
+	TEST_F(IniChecker, EveryValueShowsWhereItComesFromInLoadOrder)
+	{
+		Write("Tarmacor.ini", { "[Default]", "iRearViewHotkey=0x52", "[Global]", "bLogging=0" });
+		Write("TarmacorCustom.ini", { "[Global]", "bLogging=1", "[REV-8]", "fPlayerFirstPersonCameraPanoramicAngleUp=45.5", "bSmartAim=0" });
+		const auto run = Run();
+		EXPECT_EQ(run.iExit, 0) << run.sOut;
+		const auto& out = run.sOut;
+		EXPECT_THAT(out, HasSubstr("  bLogging = 1 (on) (TarmacorCustom.ini)\n      Logging is on"));
+		EXPECT_THAT(out, HasSubstr("  bCreateVanillaINIBackup = 1 (on) (built-in default)\n"));
+		EXPECT_THAT(out, HasSubstr("any other vehicle gets [Default], the first profile."));
+		const auto vanilla = out.find("  1. [Default] from Tarmacor.ini\n");
+		const auto custom = out.find("  2. [REV-8] from TarmacorCustom.ini\n");
+		ASSERT_NE(vanilla, std::string::npos);
+		ASSERT_NE(custom, std::string::npos);
+		EXPECT_LT(vanilla, custom);
+		const auto row = [&](std::size_t a_from, std::string_view a_key) {
+			const auto start = out.find(std::string("    ") + std::string(a_key) + " ", a_from);
+			return start == std::string::npos ? std::string() : out.substr(start, out.find('\n', start) - start);
+		};
+		EXPECT_THAT(row(vanilla, "iRearViewHotkey"), testing::MatchesRegex(" *iRearViewHotkey *= 0x52 \\(R\\) *Tarmacor.ini"));
+		EXPECT_THAT(row(vanilla, "iShowTimeEffectHotkey"), testing::MatchesRegex(" *iShowTimeEffectHotkey *= 0x20 \\(Space\\) *built-in default"));
+		EXPECT_THAT(row(custom, "fPlayerFirstPersonCameraPanoramicAngleUp"), testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= 45.5 *TarmacorCustom.ini"));
+		EXPECT_THAT(row(custom, "bSmartAim"), testing::MatchesRegex(" *bSmartAim *= 0 \\(off\\) *TarmacorCustom.ini"));
+		EXPECT_THAT(row(custom, "iRearViewHotkey"), testing::MatchesRegex(" *iRearViewHotkey *= 0x51 \\(Q\\) *built-in default"));
+		EXPECT_THAT(out, HasSubstr("\nNo warnings: the plugin reads every value as written.\n"));
+	}
+
+	TEST_F(IniChecker, ReadsWithoutWritingAnything)
+	{
+		Write("Tarmacor.ini", { "[Default]", "bSmartAim=true" });
+		const auto before = ReadFile(game.plugins() / "Tarmacor.ini");
+		const auto files = [&] {
+			std::vector<std::filesystem::path> names;
+			for (const auto& entry : std::filesystem::directory_iterator(game.plugins())) {
+				names.push_back(entry.path().filename());
+			}
+			std::sort(names.begin(), names.end());
+			return names;
+		};
+		const auto filesBefore = files();
+		EXPECT_EQ(Run().iExit, 1);
+		EXPECT_EQ(ReadFile(game.plugins() / "Tarmacor.ini"), before);
+		EXPECT_EQ(files(), filesBefore);
+	}
+
+	TEST_F(IniChecker, CommentLinesAndKeysInAnyCaseAreFine)
+	{
+		Write("Tarmacor.ini", { "; my settings", "[Default]", "; the rear view on Q", "irearviewhotkey=0x51", "# old style", "[global]", "BLOGGING=0" });
+		const auto run = Run();
+		EXPECT_EQ(run.iExit, 0) << run.sOut;
+	}
+
+	TEST_F(IniChecker, TheShippedExampleReadsWithoutWarnings)
+	{
+		std::filesystem::copy_file(test::executable_folder() / "TarmacorCustom.example.ini", game.plugins() / "TarmacorCustom.ini");
+		Write("Tarmacor.ini", { "[Default]", "[Global]", "bLogging=0" });
+		const auto run = Run();
+		EXPECT_THAT(Warnings(run), IsEmpty()) << run.sOut;
+		EXPECT_THAT(run.sOut, HasSubstr("  2. [REV-8] from TarmacorCustom.ini\n"));
+	}
+
+	TEST_F(IniChecker, RunInsideThePluginFolderChecksThatFolder)
+	{
+		Write("Tarmacor.ini", { "[Default]" });
+		std::filesystem::current_path(game.plugins());
+		const auto run = Run();
+		EXPECT_EQ(run.iExit, 0) << run.sErr;
+		EXPECT_THAT(run.sOut, testing::StartsWith("Tarmacor INI check of .\\\n  Tarmacor.ini: found\n"));
+	}
+
+	// The program itself, as a player starts it: its exit status and the
+	// picture it draws.
+	TEST_F(IniChecker, TheProgramReportsDrawsAndExitsWithItsStatus)
+	{
+		Write("Tarmacor.ini", { "[Default]", "[REV-8]", "bRearView=yes" });
+		const auto program = test::executable_folder() / L"tarmacor-ini.exe";
+		std::wstring commandLine = L"\"" + program.wstring() + L"\" --svg camera.svg";
+		STARTUPINFOW startup{};
+		startup.cb = sizeof(startup);
+		PROCESS_INFORMATION process{};
+		ASSERT_TRUE(::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+		::WaitForSingleObject(process.hProcess, INFINITE);
+		DWORD exitCode = 0;
+		::GetExitCodeProcess(process.hProcess, &exitCode);
+		::CloseHandle(process.hThread);
+		::CloseHandle(process.hProcess);
+		EXPECT_EQ(exitCode, 1u);
+		const auto svg = ReadFile(game.root() / "camera.svg");
+		EXPECT_THAT(svg, HasSubstr("<svg"));
+		EXPECT_THAT(svg, HasSubstr("REV-8"));
+	}
+
+	struct FolderCase
+	{
+		const char* sName;
+		std::vector<std::string> arguments;
+		int iExit;
+		const char* sErr;  // a part of the error output; empty: none
+	};
+
+	void PrintTo(const FolderCase& a_case, std::ostream* a_out)
+	{
+		*a_out << a_case.sName;
+	}
+
+	class IniCheckerFolder : public IniChecker, public testing::WithParamInterface<FolderCase>
+	{
+	};
+
+	// The game folder holds Data\SFSE\Plugins\Tarmacor.ini, a folder named
+	// "Plugins\TarmacorCustom.ini" under "Broken", and a plain file.
+	TEST_P(IniCheckerFolder, FindsTheFilesOrSaysWhyNot)
+	{
+		Write("Tarmacor.ini", { "[Default]" });
+		std::filesystem::create_directories(game.root() / "Broken" / "TarmacorCustom.ini");
+		std::ofstream(game.root() / "notes.txt") << "x";
+		const auto& folderCase = GetParam();
+		auto arguments = folderCase.arguments;
+		for (auto& argument : arguments) {
+			if (argument == "<plugins>") {
+				argument = game.plugins().string();
+			}
+		}
+		const auto run = Run(arguments);
+		EXPECT_EQ(run.iExit, folderCase.iExit) << run.sOut << run.sErr;
+		if (*folderCase.sErr) {
+			EXPECT_THAT(run.sErr, HasSubstr(folderCase.sErr));
+		} else {
+			EXPECT_THAT(run.sErr, IsEmpty());
+			EXPECT_THAT(run.sOut, HasSubstr("  Tarmacor.ini: found\n"));
+		}
+	}
+
+	const FolderCase FolderCases[] = {
+		{ "TheGameFoldersPluginFolder", {}, 0, "" },
+		{ "GivenWithSlashesAndNoDot", { "Data/SFSE/Plugins" }, 0, "" },
+		{ "GivenAbsolute", { "<plugins>" }, 0, "" },
+		{ "MissingFolder", { "Data\\SFSE\\Plugin" }, 2, "there is no folder .\\Data\\SFSE\\Plugin\\" },
+		{ "AFileForAFolder", { "notes.txt" }, 2, "is a file, not a folder" },
+		{ "AFolderForAFile", { "Broken" }, 2, "TarmacorCustom.ini is a folder, not a file" },
+		{ "SvgWithoutAFile", { "--svg" }, 2, "--svg needs a file name" },
+		{ "UnknownOption", { "--verbose" }, 2, "unexpected argument \"--verbose\"" },
+		{ "SvgIntoAFolder", { "--svg", "Broken" }, 2, "can't write Broken" },
+	};
+
+	INSTANTIATE_TEST_SUITE_P(Arguments, IniCheckerFolder, testing::ValuesIn(FolderCases),
+		[](const testing::TestParamInfo<FolderCase>& a_info) { return std::string(a_info.param.sName); });
+}

@@ -1,0 +1,388 @@
+#include "IniCheck.h"
+
+#include <memory>
+#include <utility>
+
+#include <windows.h>
+
+#include <fmt/format.h>
+#include <spdlog/spdlog.h>
+
+#include "ClosestKey.h"
+#include "GlobalSettings.h"
+#include "IniFile.h"
+#include "IniValues.h"
+#include "KeyNames.h"
+#include "Logging.h"
+#include "ProfileLoading.h"
+#include "Profiles.h"
+#include "SectionNames.h"
+#include "ValueParsing.h"
+#include "ValueText.h"
+#include "ValueCheck.h"
+
+std::string_view GetValueSourceText(ValueSource a_source) noexcept
+{
+	switch (a_source) {
+	case ValueSource::kVanillaFile: return "Tarmacor.ini";
+	case ValueSource::kCustomFile: return "TarmacorCustom.ini";
+	case ValueSource::kBuiltInDefault: return "built-in default";
+	}
+	return {};
+}
+
+namespace
+{
+	struct IniSource
+	{
+		ValueSource eSource;
+		std::string sBaseName;
+		std::string sFileName;
+		bool bFound;
+	};
+
+	IniSource MakeSource(ValueSource a_source, std::string_view a_baseName)
+	{
+		return { a_source, std::string(a_baseName), std::string(a_baseName) + ".ini", false };
+	}
+
+	bool IsGlobalSectionName(std::string_view a_name) noexcept
+	{
+		return EqualsIgnoringCase(a_name, "Global");
+	}
+
+	// Wine reads a line starting with ";" as a key without a value; Windows
+	// as a comment. Either way the plugin makes nothing of it.
+	bool IsCommentKey(std::string_view a_key) noexcept
+	{
+		return !a_key.empty() && (a_key.front() == ';' || a_key.front() == '#');
+	}
+
+	// The section's key names as the platform lists them; for a section
+	// that appears twice, those of the first.
+	std::vector<std::string> ReadKeyNames(const IniSource& a_file, const std::string& a_section)
+	{
+		const auto path = GetIniPath(a_file.sBaseName, "");
+		auto list = ReadSectionNames([&](char* a_buffer, std::size_t a_size) -> std::size_t {
+			return ::GetPrivateProfileStringA(a_section.c_str(), nullptr, "", a_buffer, static_cast<DWORD>(a_size), path.c_str());
+		});
+		return std::move(list.names);
+	}
+
+	bool HasKey(const std::vector<std::string>& a_keys, std::string_view a_key) noexcept
+	{
+		for (const auto& key : a_keys) {
+			if (EqualsIgnoringCase(key, a_key)) {
+				return true;
+			}
+		}
+		return false;
+	}
+
+	class Checker
+	{
+	public:
+		explicit Checker(IniCheck& a_check) :
+			_check(a_check)
+		{}
+
+		void Warn(const IniSource& a_file, std::string_view a_section, std::string_view a_key, std::string a_message)
+		{
+			_check.warnings.push_back({ a_file.sFileName, std::string(a_section), std::string(a_key), std::move(a_message) });
+		}
+
+		// One value: whether the plugin takes it from the file, and a
+		// warning for anything the player probably meant otherwise.
+		bool CheckValue(const IniSource& a_file, std::string_view a_section, std::string_view a_key, IniValueKind a_kind,
+			const std::string& a_text, bool a_keyPresent, std::string_view a_default)
+		{
+			const auto check = CheckValueText(a_kind, a_text);
+			switch (check.eReading) {
+			case ValueReading::kRead:
+				return true;
+			case ValueReading::kEmpty:
+				if (a_keyPresent) {
+					Warn(a_file, a_section, a_key, fmt::format("has no value; the default {} applies", a_default));
+				}
+				return false;
+			case ValueReading::kNotANumber:
+				Warn(a_file, a_section, a_key, fmt::format("\"{}\" is not a number the plugin reads; the default {} applies", a_text, a_default));
+				return false;
+			case ValueReading::kOutOfRange:
+				Warn(a_file, a_section, a_key, a_kind == IniValueKind::kFloat ? fmt::format("\"{}\" is out of the range of a float; the default {} applies", a_text, a_default) : fmt::format("\"{}\" is outside 1 to 254; the default {} applies", a_text, a_default));
+				return false;
+			case ValueReading::kLeadingPartOnly:
+				Warn(a_file, a_section, a_key, fmt::format("\"{}\" reads as {}: the rest, \"{}\", is ignored", a_text, check.sReadPart, check.sIgnoredPart));
+				return true;
+			case ValueReading::kSwitchOff:
+				Warn(a_file, a_section, a_key, fmt::format("\"{}\" reads as off: a switch is on only for 1", a_text));
+				return true;
+			}
+			return false;
+		}
+
+		// Keys the plugin doesn't read in this section: unknown ones (with
+		// the likely meant one), those of the other kind of section, repeats.
+		void CheckKeys(const IniSource& a_file, const std::string& a_section, const std::vector<std::string>& a_keys, bool a_globalSection)
+		{
+			std::vector<std::string_view> known;
+			if (a_globalSection) {
+				for (const auto& global : GlobalKeys) {
+					known.push_back(global.sKey);
+				}
+			} else {
+				for (const auto& field : ProfileFields) {
+					known.push_back(field.sKey);
+				}
+			}
+			for (std::size_t i = 0; i < a_keys.size(); ++i) {
+				const auto& key = a_keys[i];
+				if (IsCommentKey(key)) {
+					continue;
+				}
+				WarnIfRepeated(a_file, a_section, a_keys, i);
+				const bool isGlobal = FindGlobalKey(key) != nullptr;
+				const bool isProfile = FindProfileFieldIgnoringCase(key) != nullptr;
+				if (a_globalSection ? isGlobal : isProfile) {
+					continue;
+				}
+				if (a_globalSection && isProfile) {
+					Warn(a_file, a_section, key, "is a profile setting; in [Global] the plugin ignores it (put it into a profile such as [Default])");
+				} else if (!a_globalSection && isGlobal) {
+					Warn(a_file, a_section, key, "is a [Global] setting; in a profile the plugin ignores it");
+				} else if (const auto closest = FindClosestKey(key, known)) {
+					Warn(a_file, a_section, key, fmt::format("unknown key, the plugin ignores it; did you mean {}?", *closest));
+				} else {
+					Warn(a_file, a_section, key, "unknown key, the plugin ignores it");
+				}
+			}
+		}
+
+	private:
+		void WarnIfRepeated(const IniSource& a_file, std::string_view a_section, const std::vector<std::string>& a_keys, std::size_t a_index)
+		{
+			for (std::size_t j = 0; j < a_index; ++j) {
+				if (EqualsIgnoringCase(a_keys[j], a_keys[a_index])) {
+					Warn(a_file, a_section, a_keys[a_index], "appears more than once in the section; only the first counts");
+					return;
+				}
+			}
+		}
+
+		IniCheck& _check;
+	};
+
+	// The platform's answer for the file, as far as the checker needs it;
+	// an error text when the file is there but can't be read.
+	std::string QueryIniFile(const std::string& a_folder, IniSource& a_file)
+	{
+		const auto path = a_folder + a_file.sFileName;
+		if (path.size() > MaxIniPathLength) {
+			return fmt::format("{} is longer than the {} characters the INI functions take", path, MaxIniPathLength);
+		}
+		const auto query = QueryPath(path);
+		switch (query.kind) {
+		case PathKind::kMissing:
+			return {};
+		case PathKind::kFolder:
+			return fmt::format("{} is a folder, not a file", path);
+		case PathKind::kUnknown:
+			return fmt::format("can't look at {} (error {})", path, query.error);
+		case PathKind::kFile:
+			break;
+		}
+		const HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+		if (handle == INVALID_HANDLE_VALUE) {
+			return fmt::format("can't read {} (error {})", path, ::GetLastError());
+		}
+		::CloseHandle(handle);
+		a_file.bFound = true;
+		return {};
+	}
+
+	// The plugin's own reload, quiet: its log lines would only repeat what
+	// the report says.
+	void LoadAsThePluginDoes(const std::string& a_folder)
+	{
+		spdlog::set_default_logger(std::make_shared<spdlog::logger>("tarmacor-ini"));
+		SetPluginFolder(a_folder);
+		bCreateVanillaINIBackup = true;
+		iTestStringValues = 0;
+		ReloadAllProfilesAndSettings(false);
+	}
+
+	// Where each global value comes from, by the rules of the reload: the
+	// vanilla file first, then the keys the custom file gives.
+	void FindGlobalSources(Checker& a_checker, const IniSource& a_vanilla, const IniSource& a_custom, CheckedGlobals& a_globals)
+	{
+		a_globals.eLoggingSource = ValueSource::kBuiltInDefault;
+		a_globals.eBackupSource = ValueSource::kBuiltInDefault;
+		a_globals.eTestStringValuesSource = ValueSource::kBuiltInDefault;
+		for (const auto* file : { &a_vanilla, &a_custom }) {
+			if (!file->bFound) {
+				continue;
+			}
+			const auto keys = ReadKeyNames(*file, "Global");
+			for (const auto& global : GlobalKeys) {
+				const auto text = ReadIniValue(file->sBaseName, "Global", std::string(global.sKey), "");
+				if (!a_checker.CheckValue(*file, "Global", global.sKey, global.eKind, text, HasKey(keys, global.sKey), global.sDefault)) {
+					continue;
+				}
+				auto& source = global.sKey == "bLogging" ? a_globals.eLoggingSource : global.sKey == "bCreateVanillaINIBackup" ? a_globals.eBackupSource
+																															   : a_globals.eTestStringValuesSource;
+				// The test switch takes only 1 to 254 from a file: a 0 keeps
+				// what was there.
+				if (global.eKind == IniValueKind::kInteger && ParseIntegerValue(text).value_or(0) == 0) {
+					if (file->eSource == ValueSource::kCustomFile && a_globals.iTestStringValues != 0) {
+						a_checker.Warn(*file, "Global", global.sKey, fmt::format("0 doesn't turn the test switch off: the plugin takes only 1 to 254 here and keeps {} from Tarmacor.ini", a_globals.iTestStringValues));
+					}
+					continue;
+				}
+				source = file->eSource;
+			}
+		}
+		if (!a_globals.bCreateVanillaINIBackup) {
+			a_checker.Warn(a_globals.eBackupSource == ValueSource::kCustomFile ? a_custom : a_vanilla, "Global", "bCreateVanillaINIBackup",
+				"is only read and reported: the plugin copies Tarmacor.ini to Tarmacor_backup.ini at every start either way");
+		}
+	}
+
+	// Sections named alike: within a file the platform finds only the first
+	// (names compare without case there), across files a vehicle gets the
+	// first in load order; and vehicles match names exactly.
+	bool WarnIfNamedAlike(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const std::vector<std::pair<const IniSource*, std::string>>& a_earlier)
+	{
+		for (const auto& [file, name] : a_earlier) {
+			const bool sameFile = file == &a_file;
+			// Both files have a [Global] of their own; the custom one's keys win.
+			if (!EqualsIgnoringCase(name, a_name) || (!sameFile && IsGlobalSectionName(a_name))) {
+				continue;
+			}
+			const bool sameName = name == a_name;
+			if (sameFile) {
+				a_checker.Warn(a_file, a_name, {}, sameName ? fmt::format("appears twice in {}: the plugin reads only the first, and the keys of this one are never read", a_file.sFileName) : fmt::format("differs from [{}] only in case: within one file the plugin finds only the first of them, so this profile reads the keys of [{}]", name, name));
+			} else if (sameName) {
+				a_checker.Warn(a_file, a_name, {}, fmt::format("is also in {}: a vehicle named {} gets the one from {}, the first in load order; this one is never used", file->sFileName, a_name, file->sFileName));
+			} else {
+				a_checker.Warn(a_file, a_name, {}, fmt::format("differs from [{}] in {} only in case: vehicle names match exactly, so a vehicle gets at most one of them", name, file->sFileName));
+			}
+			return sameFile;
+		}
+		return false;
+	}
+
+	void WarnIfHotkeysShared(Checker& a_checker, const IniSource& a_file, const Profile& a_profile)
+	{
+		struct UsedHotkey
+		{
+			std::string_view sKey;
+			std::int32_t iCode;
+			bool bUsed;
+		};
+		const UsedHotkey hotkeys[] = {
+			{ "iShowTimeEffectHotkey", a_profile.iShowTimeEffectHotkey, a_profile.bSmartAim },
+			{ "iRearViewHotkey", a_profile.iRearViewHotkey, a_profile.bRearView },
+			{ "iCompanionChatterHotkey", a_profile.iCompanionChatterHotkey, a_profile.bCompanionChatter },
+		};
+		for (std::size_t i = 0; i < std::size(hotkeys); ++i) {
+			for (std::size_t j = i + 1; j < std::size(hotkeys); ++j) {
+				if (hotkeys[i].bUsed && hotkeys[j].bUsed && hotkeys[i].iCode == hotkeys[j].iCode) {
+					a_checker.Warn(a_file, a_profile.sProfileName, hotkeys[j].sKey, fmt::format("is {} like {}: one key for two features", DescribeHotkey(hotkeys[j].iCode), hotkeys[i].sKey));
+				}
+			}
+		}
+	}
+}
+
+IniCheck CheckIniFiles(const std::string& a_folder)
+{
+	IniCheck check;
+	check.sFolder = a_folder;
+	// A file's path with a backslash at the end names nothing at all.
+	auto bare = a_folder;
+	if (bare.size() > 1 && bare.ends_with('\\') && !bare.ends_with(":\\")) {
+		bare.pop_back();
+	}
+	if (const auto folder = QueryPath(bare); folder.kind != PathKind::kFolder) {
+		check.sError = folder.kind == PathKind::kFile ? fmt::format("{} is a file, not a folder", a_folder) : fmt::format("there is no folder {}", a_folder);
+		return check;
+	}
+	auto vanilla = MakeSource(ValueSource::kVanillaFile, VanillaIniName);
+	auto custom = MakeSource(ValueSource::kCustomFile, CustomIniName);
+	for (auto* file : { &vanilla, &custom }) {
+		if (auto error = QueryIniFile(a_folder, *file); !error.empty()) {
+			check.sError = std::move(error);
+			return check;
+		}
+	}
+	check.bVanillaFound = vanilla.bFound;
+	check.bCustomFound = custom.bFound;
+
+	LoadAsThePluginDoes(a_folder);
+	check.globals.bLogging = bLogging;
+	check.globals.bCreateVanillaINIBackup = bCreateVanillaINIBackup;
+	check.globals.iTestStringValues = iTestStringValues;
+
+	Checker checker(check);
+	if (!vanilla.bFound) {
+		checker.Warn(vanilla, {}, {}, "is missing: the plugin writes it with the Default profile (and bLogging=0) on its next start");
+		CheckedProfile written{ Profile{}, ValueSource::kVanillaFile, {} };
+		written.profile.sProfileName = "Default";
+		FillValueTexts(written.profile);
+		written.eSources.fill(ValueSource::kBuiltInDefault);
+		check.profiles.push_back(std::move(written));
+	}
+	FindGlobalSources(checker, vanilla, custom, check.globals);
+
+	// The same walk as the reload's, so that the i-th profile found here is
+	// the plugin's i-th.
+	std::size_t iProfileIndex = 0;
+	std::vector<std::pair<const IniSource*, std::string>> earlier;
+	for (const auto* file : { &vanilla, &custom }) {
+		if (!file->bFound) {
+			continue;
+		}
+		for (const auto& name : GetIniSectionNames(a_folder, file->sFileName)) {
+			if (name.empty()) {
+				checker.Warn(*file, {}, {}, "has a section without a name ([]); the plugin skips it");
+				continue;
+			}
+			const bool readsAnother = WarnIfNamedAlike(checker, *file, name, earlier);
+			earlier.emplace_back(file, name);
+			const auto keys = ReadKeyNames(*file, name);
+			if (IsGlobalSectionName(name)) {
+				if (!readsAnother) {
+					checker.CheckKeys(*file, name, keys, true);
+				}
+				continue;
+			}
+			if (iProfileIndex >= Profiles.size()) {
+				check.sError = "the plugin read fewer profiles than the files hold";
+				return check;
+			}
+			CheckedProfile profile{ Profiles[iProfileIndex++], file->eSource, {} };
+			if (!readsAnother) {
+				checker.CheckKeys(*file, name, keys, false);
+			}
+			for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
+				const auto& field = ProfileFields[i];
+				const auto text = ReadIniValue(file->sBaseName, name, std::string(field.sKey), "");
+				// A section that reads another's keys was checked with that one.
+				const bool fromFile = readsAnother ? TakesValueFromText(CheckValueText(GetValueKind(field), text).eReading) : checker.CheckValue(*file, name, field.sKey, GetValueKind(field), text, HasKey(keys, field.sKey), DescribeFieldValue(Profile{}, field));
+				profile.eSources[i] = fromFile ? file->eSource : ValueSource::kBuiltInDefault;
+			}
+			if (!readsAnother) {
+				WarnIfHotkeysShared(checker, *file, profile.profile);
+			}
+			check.profiles.push_back(std::move(profile));
+		}
+	}
+	if (iProfileIndex != Profiles.size()) {
+		check.sError = "the plugin read more profiles than the files hold";
+		return check;
+	}
+	if (check.profiles.empty()) {
+		checker.Warn(vanilla, {}, {}, "holds no profile, nor does TarmacorCustom.ini: the plugin leaves the game's camera settings as they are");
+	}
+	return check;
+}
