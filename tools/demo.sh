@@ -2,7 +2,8 @@
 # Builds Tarmacor.dll and drives it in the simulated game: a game folder with
 # the plugin in Data/SFSE/Plugins, the host loading it and sending its
 # messages, a scripted drive printed as a timeline (what changed in the game
-# beside the plugin's log lines), then the plugin's whole log. Does all the
+# beside the plugin's log lines), then the INI file it wrote and what the INI
+# checker makes of the files. Does all the
 # set-up on a fresh Debian 12 machine (run as root).
 # Set-up and build print one line per step; their output is in build/logs/.
 #
@@ -29,8 +30,8 @@ logs=$PWD/build/logs
 preset=mingw
 build=$PWD/build/$preset
 run_step "configure-$preset" "configuring $preset" cmake --preset "$preset" -DTARMACOR_BUILD_TESTS=OFF
-run_step "build-$preset" "building Tarmacor.dll and SimStarfield.exe" \
-  cmake --build --preset "$preset" --parallel "$(nproc)" --target Tarmacor SimStarfield
+run_step "build-$preset" "building Tarmacor.dll, SimStarfield.exe and tarmacor-ini.exe" \
+  cmake --build --preset "$preset" --parallel "$(nproc)" --target Tarmacor SimStarfield tarmacor_ini
 
 game=$build/demo-game
 rm -rf "$game"
@@ -58,6 +59,10 @@ cd "$game"
 status=0
 # The timeline holds every log line already: no second copy of the log.
 "$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" --no-log "$@" || status=$?
+# What the INI checker makes of the same files, as a player would run it
+# from the game folder; its exit status (1: warnings) is not the drive's.
+echo "[demo] ----- tarmacor-ini, run in the game folder -----"
+"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/tools/ini/tarmacor-ini.exe" || true
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
 if [ -f "$plugins/Tarmacor.ini" ]; then
