@@ -3,8 +3,8 @@
 # the plugin in Data/SFSE/Plugins, the host loading it and sending its
 # messages, a scripted drive printed as a timeline (what changed in the game
 # beside the plugin's log lines), then the INI file it wrote and what the INI
-# checker makes of the files. Does all the
-# set-up on a fresh Debian 12 machine (run as root).
+# checker makes of the files. Does all the set-up on a fresh Debian 12
+# machine (run as root).
 # Set-up and build print one line per step; their output is in build/logs/.
 #
 #   tools/demo.sh [--ini-folder DIR] [SimStarfield options]
