@@ -11,11 +11,24 @@ namespace sim
 {
 	std::filesystem::path fresh_folder(const std::filesystem::path& a_parent, std::wstring_view a_kind)
 	{
+		// Process ids come back soon under Wine, and a death test's child
+		// leaves its folders behind: the start time keeps a new process off
+		// an old one's folder, and a folder that exists all the same is
+		// passed over rather than emptied (something may still hold it).
+		static const auto started = [] {
+			LARGE_INTEGER now{};
+			::QueryPerformanceCounter(&now);
+			return now.QuadPart;
+		}();
 		static std::atomic<unsigned> counter{ 0 };
-		auto path = a_parent / (std::wstring(a_kind) + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
-		std::filesystem::remove_all(path);
-		std::filesystem::create_directories(path);
-		return path;
+		const auto stem = std::wstring(a_kind) + L"-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(started) + L"-";
+		for (;;) {
+			auto path = a_parent / (stem + std::to_wstring(counter++));
+			std::filesystem::create_directories(a_parent);
+			if (std::filesystem::create_directory(path)) {
+				return path;
+			}
+		}
 	}
 
 	GameFolder::GameFolder() :

@@ -8,8 +8,8 @@
 
 namespace sim
 {
-	// A new empty folder in a_parent, "<kind>-<process>-<n>": its name is
-	// this process's and this call's alone.
+	// A new empty folder in a_parent, "<kind>-<process>-<start>-<n>": its
+	// name is this process's and this call's alone.
 	std::filesystem::path fresh_folder(const std::filesystem::path& a_parent, std::wstring_view a_kind);
 
 	class GameFolder
