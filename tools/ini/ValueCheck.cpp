@@ -36,7 +36,7 @@ ValueCheck CheckValueText(IniValueKind a_kind, std::string_view a_text) noexcept
 		return CheckNumber(a_text, ReadFloatPrefix(a_text), [](float) { return true; });
 	case IniValueKind::kSwitch:
 		if (a_text == "0" || a_text == "1") {
-			return { ValueReading::kRead, a_text, {} };
+			return { ValueReading::kRead, a_text, a_text.substr(a_text.size()) };
 		}
 		return { ValueReading::kSwitchOff, {}, {} };
 	}
