@@ -10,5 +10,7 @@ bool EqualsIgnoringCase(std::string_view a_left, std::string_view a_right) noexc
 // The known key a_key was most likely meant to be: the nearest by edit
 // distance (insertions, deletions, substitutions and swaps of neighbours,
 // case ignored), when it is near enough to be a slip rather than another
-// word. Nothing when no key is that near, or two are equally near.
+// word: one slip in a key of four letters or more, two in one of eight or
+// more. Nothing when no key is that near, or two are equally near (MinX and
+// MinY for MinW). A key equal to a known one but for case gives that one.
 std::optional<std::string_view> FindClosestKey(std::string_view a_key, std::span<const std::string_view> a_known) noexcept;

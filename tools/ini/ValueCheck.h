@@ -9,16 +9,16 @@ enum class IniValueKind
 {
 	kHotkey,   // hex, 1 to 254
 	kInteger,  // decimal, 1 to 254 (0 reads as "off" where the setting has an off)
-	kFloat,
-	kSwitch,  // on for exactly "1"
+	kFloat,    // decimal, any value a float holds as a normal number or zero
+	kSwitch,   // on for exactly "1"
 };
 
 enum class ValueReading
 {
 	kRead,             // the whole text is the value
 	kEmpty,            // no text: the default applies
-	kNotANumber,       // nothing parses: the default applies
-	kOutOfRange,       // a number, but not one the setting takes: the default applies
+	kNotANumber,       // no digit at the start ("inf", "true", "x51"): the default applies
+	kOutOfRange,       // a number the setting doesn't take (a float too large or too near 0): the default applies
 	kLeadingPartOnly,  // a value is read from the start, the rest is ignored
 	kSwitchOff,        // a switch text other than "0" and "1": it reads as off
 };
@@ -26,11 +26,14 @@ enum class ValueReading
 struct ValueCheck
 {
 	ValueReading eReading;
-	// kLeadingPartOnly: the part that was read and the part ignored.
+	// kRead and kLeadingPartOnly: the part that was read (leading blanks and
+	// sign included) and the part ignored; together they are the text.
 	std::string_view sReadPart;
 	std::string_view sIgnoredPart;
 };
 
 // a_text as the INI functions return it (blanks and surrounding quotes
-// already trimmed).
+// already trimmed). A leading part counts only when it is itself a value the
+// setting takes: a hotkey "0x0 junk" is out of range. There are no hex floats:
+// "0x1p3" is the float 0 and an ignored "x1p3".
 ValueCheck CheckValueText(IniValueKind a_kind, std::string_view a_text) noexcept;

@@ -58,7 +58,7 @@ namespace
 	}
 }
 
-std::optional<std::uint32_t> ParseHotkeyValue(std::string_view a_text) noexcept
+PrefixReading<std::uint32_t> ReadHotkeyPrefix(std::string_view a_text) noexcept
 {
 	std::size_t pos = SkipBlanks(a_text, 0);
 	const bool negative = ReadSign(a_text, pos);
@@ -84,14 +84,22 @@ std::optional<std::uint32_t> ParseHotkeyValue(std::string_view a_text) noexcept
 			magnitude = std::numeric_limits<std::uint32_t>::max();
 		}
 	}
-	if (!anyDigit || overflow) {
-		return std::nullopt;
+	if (!anyDigit) {
+		return {};
+	}
+	if (overflow) {
+		return { std::nullopt, pos };
 	}
 	const auto value = static_cast<std::uint32_t>(magnitude);
-	return negative ? static_cast<std::uint32_t>(0u - value) : value;
+	return { negative ? static_cast<std::uint32_t>(0u - value) : value, pos };
 }
 
-std::optional<std::int32_t> ParseIntegerValue(std::string_view a_text) noexcept
+std::optional<std::uint32_t> ParseHotkeyValue(std::string_view a_text) noexcept
+{
+	return ReadHotkeyPrefix(a_text).value;
+}
+
+PrefixReading<std::int32_t> ReadIntegerPrefix(std::string_view a_text) noexcept
 {
 	std::size_t pos = SkipBlanks(a_text, 0);
 	const bool negative = ReadSign(a_text, pos);
@@ -109,13 +117,21 @@ std::optional<std::int32_t> ParseIntegerValue(std::string_view a_text) noexcept
 			magnitude = limit;
 		}
 	}
-	if (!anyDigit || overflow || (!negative && magnitude == limit)) {
-		return std::nullopt;
+	if (!anyDigit) {
+		return {};
 	}
-	return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+	if (overflow || (!negative && magnitude == limit)) {
+		return { std::nullopt, pos };
+	}
+	return { static_cast<std::int32_t>(negative ? -magnitude : magnitude), pos };
 }
 
-std::optional<float> ParseFloatValue(std::string_view a_text) noexcept
+std::optional<std::int32_t> ParseIntegerValue(std::string_view a_text) noexcept
+{
+	return ReadIntegerPrefix(a_text).value;
+}
+
+PrefixReading<float> ReadFloatPrefix(std::string_view a_text) noexcept
 {
 	std::size_t pos = SkipBlanks(a_text, 0);
 	// One sign at most; from_chars takes a minus but no plus.
@@ -139,7 +155,7 @@ std::optional<float> ParseFloatValue(std::string_view a_text) noexcept
 		}
 	}
 	if (!anyDigit) {
-		return std::nullopt;
+		return {};
 	}
 	// An exponent counts only with at least one digit; "1e" and "1e+" are 1.
 	if (pos < a_text.size() && (a_text[pos] == 'e' || a_text[pos] == 'E')) {
@@ -158,12 +174,17 @@ std::optional<float> ParseFloatValue(std::string_view a_text) noexcept
 	const char* last = a_text.data() + pos;
 	const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
 	if (error != std::errc{} || end != last) {
-		return std::nullopt;
+		return { std::nullopt, pos };  // overflow or underflow
 	}
 	if (value != 0.0f && !std::isnormal(value)) {
-		return std::nullopt;  // subnormal: underflow
+		return { std::nullopt, pos };  // subnormal: underflow
 	}
-	return value;
+	return { value, pos };
+}
+
+std::optional<float> ParseFloatValue(std::string_view a_text) noexcept
+{
+	return ReadFloatPrefix(a_text).value;
 }
 
 bool ParseSwitchValue(std::string_view a_text) noexcept

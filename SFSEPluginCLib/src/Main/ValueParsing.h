@@ -1,6 +1,7 @@
 #pragma once
 // INI value texts to values. No exceptions, no locale, no Windows: a text
 // either gives a value or nothing, and the caller keeps what it had.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -21,6 +22,22 @@ std::optional<std::int32_t> ParseIntegerValue(std::string_view a_text) noexcept;
 // smallest normal float (underflow). "inf", "nan" and hex floats are not
 // numbers here: the game would be handed their texts.
 std::optional<float> ParseFloatValue(std::string_view a_text) noexcept;
+
+// What a reader above makes of the start of a text, and how far it read:
+// iLength counts the characters of the number (leading blanks and sign
+// included), 0 when no digit was read. A number that doesn't fit (or, for a
+// float, underflows) has a length but no value. The rest of the text, from
+// iLength on, is what the reader ignores.
+template <class T>
+struct PrefixReading
+{
+	std::optional<T> value;
+	std::size_t iLength{};
+};
+
+PrefixReading<std::uint32_t> ReadHotkeyPrefix(std::string_view a_text) noexcept;
+PrefixReading<std::int32_t> ReadIntegerPrefix(std::string_view a_text) noexcept;
+PrefixReading<float> ReadFloatPrefix(std::string_view a_text) noexcept;
 
 // A switch is on for exactly "1": "true", "01" and " 1" are off.
 bool ParseSwitchValue(std::string_view a_text) noexcept;
