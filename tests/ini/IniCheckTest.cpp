@@ -94,7 +94,7 @@ namespace
 			"Tarmacor.ini [Global] bSmartAim: is a profile setting; in [Global] the plugin ignores it (put it into a profile such as [Default])" },
 		{ "FloatThatIsNoNumber", { "[Default]", "fPlayerFirstPersonCameraOffsetMinX=left" }, {},
 			"Tarmacor.ini [Default] fPlayerFirstPersonCameraOffsetMinX: \"left\" is not a number the plugin reads; the default -0.58 applies" },
-		{ "DecimalComma", {}, { "[REV-8]", "fPlayerFirstPersonCameraOffsetMaxZ=0,5" },
+		{ "DecimalComma", { "[Default]" }, { "[REV-8]", "fPlayerFirstPersonCameraOffsetMaxZ=0,5" },
 			"TarmacorCustom.ini [REV-8] fPlayerFirstPersonCameraOffsetMaxZ: \"0,5\" reads as 0: the rest, \",5\", is ignored" },
 		{ "HotkeyZero", { "[Default]", "iRearViewHotkey=0x0" }, {},
 			"Tarmacor.ini [Default] iRearViewHotkey: \"0x0\" is outside 1 to 254; the default 0x51 (Q) applies" },
