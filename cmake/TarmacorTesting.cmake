@@ -27,7 +27,7 @@ endif()
 
 if(CMAKE_CROSSCOMPILING AND WIN32)
   set(TARMACOR_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine/run ${TARMACOR_WINE_PREFIX})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine/run-test ${TARMACOR_WINE_PREFIX})
   add_custom_target(wine_prefix ALL
     COMMAND ${CMAKE_SOURCE_DIR}/tools/wine/prepare ${TARMACOR_WINE_PREFIX}
     COMMENT "Preparing the Wine prefix"

@@ -142,6 +142,11 @@ printf '%-28s %4d passed, %d failed, %d skipped (build/logs/test-%s.log)\n' \
 printf '%-28s %4d passed, %d failed, %d skipped (build/logs/test-native-sanitize.log)\n' \
   "native-sanitize, natively:" "$native_passed" "$native_failed" "$native_skipped"
 printf '%-28s %4d passed, %d failed\n' "checks of the build:" "$checks_passed" "$checks_failed"
+# Test processes Wine ended at start-up and tools/wine/run-test started again.
+restarts=$(cat "$logs/junit-$wine_preset.xml" 2>/dev/null | grep -c "started once more" || true)
+if [ "$restarts" -ne 0 ]; then
+  echo "Wine start-up failures, started again: $restarts (build/logs/junit-$wine_preset.xml)"
+fi
 if [ "$failed" -ne 0 ]; then
   echo "failed:"
   sed 's/^/  /' "$failures"
