@@ -2,8 +2,8 @@
 # Builds Tarmacor.dll and drives it in the simulated game: a game folder with
 # the plugin in Data/SFSE/Plugins, the host loading it and sending its
 # messages, a scripted drive printed as a timeline (what changed in the game
-# beside the plugin's log lines), then the INI file it wrote and what the INI
-# checker makes of the files. Does all the set-up on a fresh Debian 12
+# beside the plugin's log lines), then what the INI checker makes of the
+# files and the Tarmacor.ini the plugin wrote. Does all the set-up on a fresh Debian 12
 # machine (run as root).
 # Set-up and build print one line per step; their output is in build/logs/.
 #
@@ -62,7 +62,7 @@ status=0
 # What the INI checker makes of the same files, as a player would run it
 # from the game folder; its exit status (1: warnings) is not the drive's.
 echo "[demo] ----- tarmacor-ini, run in the game folder -----"
-"$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/tools/ini/tarmacor-ini.exe" || true
+{ "$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/tools/ini/tarmacor-ini.exe" || true; } | tr -d '\r'
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
 if [ -f "$plugins/Tarmacor.ini" ]; then
