@@ -118,6 +118,8 @@ namespace
 			"Tarmacor.ini [Global] bCreateVanillaINIBackup: is only read and reported: the plugin copies Tarmacor.ini to Tarmacor_backup.ini at every start either way" },
 		{ "TestSwitchZeroInTheCustomFile", { "[Default]", "[Global]", "iTestStringValues=5" }, { "[Global]", "iTestStringValues=0" },
 			"TarmacorCustom.ini [Global] iTestStringValues: 0 doesn't turn the test switch off: the plugin takes only 1 to 254 here and keeps 5 from Tarmacor.ini" },
+		{ "CustomGlobalWithoutValue", { "[Default]", "[Global]", "bLogging=1" }, { "[Global]", "bLogging=" },
+			"TarmacorCustom.ini [Global] bLogging: has no value; 1 (on) applies, as without the key" },
 		{ "OneKeyForTwoFeatures", { "[Default]", "iCompanionChatterHotkey=0x51" }, {},
 			"Tarmacor.ini [Default] iCompanionChatterHotkey: is 0x51 (Q) like iRearViewHotkey: one key for two features" },
 		{ "NoProfileAtAll", { "[Global]", "bLogging=0" }, {},

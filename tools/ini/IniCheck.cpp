@@ -92,9 +92,10 @@ namespace
 		}
 
 		// One value: whether the plugin takes it from the file, and a
-		// warning for anything the player probably meant otherwise.
+		// warning for anything the player probably meant otherwise;
+		// a_instead says what applies when the text gives nothing.
 		bool CheckValue(const IniSource& a_file, std::string_view a_section, std::string_view a_key, IniValueKind a_kind,
-			const std::string& a_text, bool a_keyPresent, std::string_view a_default)
+			const std::string& a_text, bool a_keyPresent, std::string_view a_instead)
 		{
 			const auto check = CheckValueText(a_kind, a_text);
 			switch (check.eReading) {
@@ -102,14 +103,14 @@ namespace
 				return true;
 			case ValueReading::kEmpty:
 				if (a_keyPresent) {
-					Warn(a_file, a_section, a_key, fmt::format("has no value; the default {} applies", a_default));
+					Warn(a_file, a_section, a_key, fmt::format("has no value; {}", a_instead));
 				}
 				return false;
 			case ValueReading::kNotANumber:
-				Warn(a_file, a_section, a_key, fmt::format("\"{}\" is not a number the plugin reads; the default {} applies", a_text, a_default));
+				Warn(a_file, a_section, a_key, fmt::format("\"{}\" is not a number the plugin reads; {}", a_text, a_instead));
 				return false;
 			case ValueReading::kOutOfRange:
-				Warn(a_file, a_section, a_key, a_kind == IniValueKind::kFloat ? fmt::format("\"{}\" is out of the range of a float; the default {} applies", a_text, a_default) : fmt::format("\"{}\" is outside 1 to 254; the default {} applies", a_text, a_default));
+				Warn(a_file, a_section, a_key, a_kind == IniValueKind::kFloat ? fmt::format("\"{}\" is out of the range of a float; {}", a_text, a_instead) : fmt::format("\"{}\" is outside 1 to 254; {}", a_text, a_instead));
 				return false;
 			case ValueReading::kLeadingPartOnly:
 				Warn(a_file, a_section, a_key, fmt::format("\"{}\" reads as {}: the rest, \"{}\", is ignored", a_text, check.sReadPart, check.sIgnoredPart));
@@ -211,8 +212,26 @@ namespace
 		ReloadAllProfilesAndSettings(false);
 	}
 
+	ValueSource& GetGlobalSource(CheckedGlobals& a_globals, std::string_view a_key) noexcept
+	{
+		if (a_key == "bLogging") {
+			return a_globals.eLoggingSource;
+		}
+		return a_key == "bCreateVanillaINIBackup" ? a_globals.eBackupSource : a_globals.eTestStringValuesSource;
+	}
+
+	std::string DescribeGlobalValue(const CheckedGlobals& a_globals, std::string_view a_key)
+	{
+		if (a_key == "bLogging") {
+			return DescribeSwitch(a_globals.bLogging);
+		}
+		return a_key == "bCreateVanillaINIBackup" ? DescribeSwitch(a_globals.bCreateVanillaINIBackup) : fmt::format("{}", a_globals.iTestStringValues);
+	}
+
 	// Where each global value comes from, by the rules of the reload: the
-	// vanilla file first, then the keys the custom file gives.
+	// vanilla file first (a key it doesn't give takes the built-in value),
+	// then the keys the custom file gives (one it doesn't give keeps what
+	// the vanilla file made of it).
 	void FindGlobalSources(Checker& a_checker, const IniSource& a_vanilla, const IniSource& a_custom, CheckedGlobals& a_globals)
 	{
 		a_globals.eLoggingSource = ValueSource::kBuiltInDefault;
@@ -225,11 +244,11 @@ namespace
 			const auto keys = ReadKeyNames(*file, "Global");
 			for (const auto& global : GlobalKeys) {
 				const auto text = ReadIniValue(file->sBaseName, "Global", std::string(global.sKey), "");
-				if (!a_checker.CheckValue(*file, "Global", global.sKey, global.eKind, text, HasKey(keys, global.sKey), global.sDefault)) {
+				// A custom value the plugin refuses leaves the one it ends with.
+				const auto instead = file->eSource == ValueSource::kCustomFile ? DescribeGlobalValue(a_globals, global.sKey) + " applies, as without the key" : "the default " + std::string(global.sDefault) + " applies";
+				if (!a_checker.CheckValue(*file, "Global", global.sKey, global.eKind, text, HasKey(keys, global.sKey), instead)) {
 					continue;
 				}
-				auto& source = global.sKey == "bLogging" ? a_globals.eLoggingSource : global.sKey == "bCreateVanillaINIBackup" ? a_globals.eBackupSource
-																															   : a_globals.eTestStringValuesSource;
 				// The test switch takes only 1 to 254 from a file: a 0 keeps
 				// what was there.
 				if (global.eKind == IniValueKind::kInteger && ParseIntegerValue(text).value_or(0) == 0) {
@@ -238,7 +257,7 @@ namespace
 					}
 					continue;
 				}
-				source = file->eSource;
+				GetGlobalSource(a_globals, global.sKey) = file->eSource;
 			}
 		}
 		if (!a_globals.bCreateVanillaINIBackup) {
@@ -368,7 +387,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 				const auto& field = ProfileFields[i];
 				const auto text = ReadIniValue(file->sBaseName, name, std::string(field.sKey), "");
 				// A section that reads another's keys was checked with that one.
-				const bool fromFile = readsAnother ? TakesValueFromText(CheckValueText(GetValueKind(field), text).eReading) : checker.CheckValue(*file, name, field.sKey, GetValueKind(field), text, HasKey(keys, field.sKey), DescribeFieldValue(Profile{}, field));
+				const bool fromFile = readsAnother ? TakesValueFromText(CheckValueText(GetValueKind(field), text).eReading) : checker.CheckValue(*file, name, field.sKey, GetValueKind(field), text, HasKey(keys, field.sKey), "the default " + DescribeFieldValue(Profile{}, field) + " applies");
 				profile.eSources[i] = fromFile ? file->eSource : ValueSource::kBuiltInDefault;
 			}
 			if (!readsAnother) {
