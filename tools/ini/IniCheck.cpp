@@ -313,6 +313,42 @@ namespace
 	}
 }
 
+namespace
+{
+	// One profile as the plugin read it, with each value's source; a section
+	// that reads another's keys (a repeated name) was checked with that one.
+	CheckedProfile CheckProfileSection(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const std::vector<std::string>& a_keys,
+		bool a_readsAnother, const Profile& a_profile)
+	{
+		CheckedProfile profile{ a_profile, a_file.eSource, {} };
+		if (!a_readsAnother) {
+			a_checker.CheckKeys(a_file, a_name, a_keys, false);
+		}
+		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
+			const auto& field = ProfileFields[i];
+			const auto kind = GetValueKind(field);
+			const auto text = ReadIniValue(a_file.sBaseName, a_name, std::string(field.sKey), "");
+			const bool fromFile = a_readsAnother ? TakesValueFromText(CheckValueText(kind, text).eReading) : a_checker.CheckValue(a_file, a_name, field.sKey, kind, text, HasKey(a_keys, field.sKey), "the default " + DescribeFieldValue(Profile{}, field) + " applies");
+			profile.eSources[i] = fromFile ? a_file.eSource : ValueSource::kBuiltInDefault;
+		}
+		if (!a_readsAnother) {
+			WarnIfHotkeysShared(a_checker, a_file, profile.profile);
+		}
+		return profile;
+	}
+
+	// What a missing Tarmacor.ini will hold: the plugin writes it on its
+	// next start with the built-in Default.
+	CheckedProfile GetProfileToBeWritten()
+	{
+		CheckedProfile written{ Profile{}, ValueSource::kVanillaFile, {} };
+		written.profile.sProfileName = "Default";
+		FillValueTexts(written.profile);
+		written.eSources.fill(ValueSource::kBuiltInDefault);
+		return written;
+	}
+}
+
 IniCheck CheckIniFiles(const std::string& a_folder)
 {
 	IniCheck check;
@@ -345,11 +381,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 	Checker checker(check);
 	if (!vanilla.bFound) {
 		checker.Warn(vanilla, {}, {}, "is missing: the plugin writes it with the Default profile (and bLogging=0) on its next start");
-		CheckedProfile written{ Profile{}, ValueSource::kVanillaFile, {} };
-		written.profile.sProfileName = "Default";
-		FillValueTexts(written.profile);
-		written.eSources.fill(ValueSource::kBuiltInDefault);
-		check.profiles.push_back(std::move(written));
+		check.profiles.push_back(GetProfileToBeWritten());
 	}
 	FindGlobalSources(checker, vanilla, custom, check.globals);
 
@@ -379,21 +411,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 				check.sError = "the plugin read fewer profiles than the files hold";
 				return check;
 			}
-			CheckedProfile profile{ Profiles[iProfileIndex++], file->eSource, {} };
-			if (!readsAnother) {
-				checker.CheckKeys(*file, name, keys, false);
-			}
-			for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
-				const auto& field = ProfileFields[i];
-				const auto text = ReadIniValue(file->sBaseName, name, std::string(field.sKey), "");
-				// A section that reads another's keys was checked with that one.
-				const bool fromFile = readsAnother ? TakesValueFromText(CheckValueText(GetValueKind(field), text).eReading) : checker.CheckValue(*file, name, field.sKey, GetValueKind(field), text, HasKey(keys, field.sKey), "the default " + DescribeFieldValue(Profile{}, field) + " applies");
-				profile.eSources[i] = fromFile ? file->eSource : ValueSource::kBuiltInDefault;
-			}
-			if (!readsAnother) {
-				WarnIfHotkeysShared(checker, *file, profile.profile);
-			}
-			check.profiles.push_back(std::move(profile));
+			check.profiles.push_back(CheckProfileSection(checker, *file, name, keys, readsAnother, Profiles[iProfileIndex++]));
 		}
 	}
 	if (iProfileIndex != Profiles.size()) {
