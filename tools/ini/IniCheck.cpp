@@ -1,5 +1,6 @@
 #include "IniCheck.h"
 
+#include <iterator>
 #include <memory>
 #include <utility>
 

@@ -1,5 +1,7 @@
 #include "IniReport.h"
 
+#include <algorithm>
+
 #include <fmt/format.h>
 
 #include "IniValues.h"
