@@ -47,11 +47,6 @@ namespace
 		return { a_source, std::string(a_baseName), std::string(a_baseName) + ".ini", false };
 	}
 
-	bool IsGlobalSectionName(std::string_view a_name) noexcept
-	{
-		return EqualsIgnoringCase(a_name, "Global");
-	}
-
 	// Wine reads a line starting with ";" as a key without a value; Windows
 	// as a comment. Either way the plugin makes nothing of it.
 	bool IsCommentKey(std::string_view a_key) noexcept
@@ -242,19 +237,20 @@ namespace
 			if (!file->bFound) {
 				continue;
 			}
-			const auto keys = ReadKeyNames(*file, "Global");
+			const std::string section(GlobalSectionName);
+			const auto keys = ReadKeyNames(*file, section);
 			for (const auto& global : GlobalKeys) {
-				const auto text = ReadIniValue(file->sBaseName, "Global", std::string(global.sKey), "");
+				const auto text = ReadIniValue(file->sBaseName, section, std::string(global.sKey), "");
 				// A custom value the plugin refuses leaves the one it ends with.
 				const auto instead = file->eSource == ValueSource::kCustomFile ? DescribeGlobalValue(a_globals, global.sKey) + " applies, as without the key" : "the default " + std::string(global.sDefault) + " applies";
-				if (!a_checker.CheckValue(*file, "Global", global.sKey, global.eKind, text, HasKey(keys, global.sKey), instead)) {
+				if (!a_checker.CheckValue(*file, section, global.sKey, global.eKind, text, HasKey(keys, global.sKey), instead)) {
 					continue;
 				}
 				// The test switch takes only 1 to 254 from a file: a 0 keeps
 				// what was there.
 				if (global.eKind == IniValueKind::kInteger && ParseIntegerValue(text).value_or(0) == 0) {
 					if (file->eSource == ValueSource::kCustomFile && a_globals.iTestStringValues != 0) {
-						a_checker.Warn(*file, "Global", global.sKey, fmt::format("0 doesn't turn the test switch off: the plugin takes only 1 to 254 here and keeps {} from Tarmacor.ini", a_globals.iTestStringValues));
+						a_checker.Warn(*file, section, global.sKey, fmt::format("0 doesn't turn the test switch off: the plugin takes only 1 to 254 here and keeps {} from Tarmacor.ini", a_globals.iTestStringValues));
 					}
 					continue;
 				}
@@ -262,7 +258,7 @@ namespace
 			}
 		}
 		if (!a_globals.bCreateVanillaINIBackup) {
-			a_checker.Warn(a_globals.eBackupSource == ValueSource::kCustomFile ? a_custom : a_vanilla, "Global", "bCreateVanillaINIBackup",
+			a_checker.Warn(a_globals.eBackupSource == ValueSource::kCustomFile ? a_custom : a_vanilla, GlobalSectionName, "bCreateVanillaINIBackup",
 				"is only read and reported: the plugin copies Tarmacor.ini to Tarmacor_backup.ini at every start either way");
 		}
 	}

@@ -5,6 +5,7 @@
 #include "IniFile.h"
 #include "Logging.h"
 #include "ProfileFields.h"
+#include "SectionNames.h"
 
 namespace
 {
@@ -36,6 +37,6 @@ void CreateDefaultIni()
 		WriteIniValue(std::string(VanillaIniName), "Default", std::string(field.sKey), std::string(field.sDefaultText), "");
 	}
 	for (const auto& entry : GlobalDefaults) {
-		WriteIniValue(std::string(VanillaIniName), "Global", entry.sKey, entry.sValue, "");
+		WriteIniValue(std::string(VanillaIniName), std::string(GlobalSectionName), entry.sKey, entry.sValue, "");
 	}
 }

@@ -4,6 +4,7 @@
 
 #include "IniFile.h"
 #include "Logging.h"
+#include "SectionNames.h"
 #include "ValueParsing.h"
 
 bool bCreateVanillaINIBackup = true;
@@ -13,7 +14,7 @@ namespace
 {
 	std::string ReadGlobalValue(std::string_view a_file, const char* a_key)
 	{
-		return ReadIniValue(std::string(a_file), "Global", a_key, "");
+		return ReadIniValue(std::string(a_file), std::string(GlobalSectionName), a_key, "");
 	}
 
 	// Stores a given value from 1 to 254; anything else changes nothing.

@@ -1,6 +1,5 @@
 #include "ProfileLoading.h"
 
-#include <cctype>
 #include <string_view>
 #include <vector>
 
@@ -10,24 +9,11 @@
 #include "Logging.h"
 #include "ProfileFields.h"
 #include "Profiles.h"
+#include "SectionNames.h"
 #include "ValueText.h"
 
 namespace
 {
-	bool IsGlobalSection(std::string_view a_name)
-	{
-		constexpr std::string_view global = "global";
-		if (a_name.size() != global.size()) {
-			return false;
-		}
-		for (std::size_t i = 0; i < a_name.size(); ++i) {
-			if (std::tolower(static_cast<unsigned char>(a_name[i])) != global[i]) {
-				return false;
-			}
-		}
-		return true;
-	}
-
 	struct IniSource
 	{
 		std::string_view sBaseName;
@@ -84,7 +70,7 @@ void ReloadAllProfilesAndSettings(bool a_createBackup)
 				LOG_ERROR("sProfileName is empty in ", source.sLogTerm, " at (", i, ")");
 				continue;
 			}
-			if (IsGlobalSection(name)) {
+			if (IsGlobalSectionName(name)) {
 				continue;
 			}
 			Profile profile;

@@ -43,3 +43,17 @@ SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firs
 		size = std::min(size * 2, MaxSectionListSize);
 	}
 }
+
+bool IsGlobalSectionName(std::string_view a_name) noexcept
+{
+	if (a_name.size() != GlobalSectionName.size()) {
+		return false;
+	}
+	const auto lower = [](char a_char) { return a_char >= 'A' && a_char <= 'Z' ? static_cast<char>(a_char - 'A' + 'a') : a_char; };
+	for (std::size_t i = 0; i < a_name.size(); ++i) {
+		if (lower(a_name[i]) != lower(GlobalSectionName[i])) {
+			return false;
+		}
+	}
+	return true;
+}

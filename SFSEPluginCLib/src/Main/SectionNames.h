@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Splits the first a_length bytes of a_buffer (the count the API returned,
@@ -35,3 +36,9 @@ inline constexpr std::size_t MaxSectionListSize = std::size_t{ 64 } << 20;
 // there. Past MaxSectionListSize the names read so far are kept, the cut
 // last one dropped.
 SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize = FirstSectionListSize);
+
+// The section of the settings for the whole plugin; every other section is a
+// profile. The INI functions find it in any case ("global", "GLOBAL"), and
+// so does the profile list.
+inline constexpr std::string_view GlobalSectionName = "Global";
+bool IsGlobalSectionName(std::string_view a_name) noexcept;
