@@ -48,7 +48,7 @@ endif()
 # name is seen by every process under the same wineserver).
 function(tarmacor_add_gtest name)
   cmake_parse_arguments(arg "WITH_PLUGIN_DLL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
-  set(sources ${arg_SOURCES})
+  set(sources ${arg_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/UnbufferedOutput.cpp)
   if(WIN32)
     list(APPEND sources ${TARMACOR_GAME_VERSION_RC})
   endif()
