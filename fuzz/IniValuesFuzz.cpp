@@ -24,11 +24,11 @@
 
 #include "ClosestKey.h"
 #include "KeyNames.h"
-#include "ProfileFields.h"
 #include "ProfileSvg.h"
+#include "Settings/ProfileFields.h"
+#include "Settings/ValueParsing.h"
+#include "Settings/ValueText.h"
 #include "ValueCheck.h"
-#include "ValueParsing.h"
-#include "ValueText.h"
 
 namespace
 {

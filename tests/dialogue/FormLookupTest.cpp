@@ -6,7 +6,7 @@
 
 #include "GameTest.h"
 #include "Helpers/FormLookup.h"
-#include "Logging.h"
+#include "Settings/Logging.h"
 
 namespace
 {

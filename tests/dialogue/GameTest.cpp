@@ -1,7 +1,7 @@
 #include "GameTest.h"
 
-#include "Logging.h"
 #include "RE/TESObjectREFR.h"
+#include "Settings/Logging.h"
 
 namespace test
 {

@@ -12,13 +12,13 @@
 #include <fmt/ranges.h>
 #include <windows.h>
 
+#include "Dialogue/PassengerIdleChatterFix.h"
 #include "GameTest.h"
 #include "Helpers/AddressText.h"
-#include "Logging.h"
-#include "PassengerIdleChatterFix.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
 #include "SFSE/Trampoline.h"
+#include "Settings/Logging.h"
 #include "sim/Verbs.h"
 #include "sim/code/Code.h"
 

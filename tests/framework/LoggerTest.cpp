@@ -8,9 +8,9 @@
 
 #include <shlobj.h>
 
-#include "Logging.h"
 #include "SFSE/Logger.h"
 #include "SFSE/Unicode.h"
+#include "Settings/Logging.h"
 #include "TestLog.h"
 #include "sim/platform/ImportHook.h"
 

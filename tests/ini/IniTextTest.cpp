@@ -9,9 +9,9 @@
 
 #include "ClosestKey.h"
 #include "KeyNames.h"
-#include "ProfileFields.h"
+#include "Settings/ProfileFields.h"
+#include "Settings/ValueParsing.h"
 #include "ValueCheck.h"
-#include "ValueParsing.h"
 
 namespace
 {

@@ -10,7 +10,7 @@
 
 #include "KeyNames.h"
 #include "ProfileSvg.h"
-#include "ValueText.h"
+#include "Settings/ValueText.h"
 
 namespace
 {

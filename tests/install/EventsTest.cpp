@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-#include "EventSinks.h"
-#include "GameData.h"
 #include "GameSession.h"
-#include "GlobalSettings.h"
-#include "Profiles.h"
-#include "SaveLoadEvent.h"
+#include "Lifecycle/EventSinks.h"
+#include "Lifecycle/GameData.h"
+#include "Lifecycle/SaveLoadEvent.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Profiles.h"
 #include "sim/Verbs.h"
 
 namespace

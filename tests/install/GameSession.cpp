@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-#include "EventSinks.h"
-#include "GameData.h"
-#include "GlobalSettings.h"
-#include "Logging.h"
-#include "PostDataLoad.h"
-#include "Profiles.h"
-#include "Update3DVFuncStruct.h"
+#include "Lifecycle/EventSinks.h"
+#include "Lifecycle/GameData.h"
+#include "Lifecycle/PostDataLoad.h"
+#include "Runtime/Update3DVFuncStruct.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
+#include "Settings/Profiles.h"
 #include "sim/host/Host.h"
 #include "sim/platform/Keys.h"
 #include "sim/platform/MessageBoxes.h"

@@ -7,15 +7,15 @@
 #include <fmt/format.h>
 #include <windows.h>
 
-#include "GameData.h"
+#include "Dialogue/PassengerIdleChatterFix.h"
 #include "GameSession.h"
 #include "Helpers/AddressText.h"
-#include "PassengerIdleChatterFix.h"
-#include "PostDataLoad.h"
-#include "Profiles.h"
+#include "Lifecycle/GameData.h"
+#include "Lifecycle/PostDataLoad.h"
+#include "Lifecycle/StringValues.h"
+#include "Lifecycle/VisibilityHook.h"
 #include "SFSE/Trampoline.h"
-#include "StringValues.h"
-#include "VisibilityHook.h"
+#include "Settings/Profiles.h"
 #include "sim/Verbs.h"
 #include "sim/code/Code.h"
 #include "sim/host/Host.h"

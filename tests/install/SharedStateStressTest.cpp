@@ -4,8 +4,8 @@
 #include <thread>
 
 #include "GameSession.h"
-#include "Profiles.h"
-#include "SaveLoadEvent.h"
+#include "Lifecycle/SaveLoadEvent.h"
+#include "Settings/Profiles.h"
 #include "sim/Verbs.h"
 
 namespace

@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-#include "GameData.h"
 #include "GameSession.h"
-#include "GlobalSettings.h"
 #include "Helpers/AddressText.h"
-#include "Update3DVFuncStruct.h"
+#include "Lifecycle/GameData.h"
+#include "Runtime/Update3DVFuncStruct.h"
+#include "Settings/GlobalSettings.h"
 #include "sim/Verbs.h"
 
 namespace

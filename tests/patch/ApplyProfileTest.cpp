@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "ApplyProfile.h"
 #include "PatchTest.h"
-#include "ValueText.h"
+#include "Runtime/ApplyProfile.h"
+#include "Settings/ValueText.h"
 
 namespace
 {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Logging.h"
 #include "PluginInfo.h"
+#include "Settings/Logging.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 #include "sim/GameIndex.h"

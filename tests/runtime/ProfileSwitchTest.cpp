@@ -9,10 +9,10 @@
 
 #include <fmt/format.h>
 
-#include "GameData.h"
-#include "Profiles.h"
+#include "Lifecycle/GameData.h"
+#include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
-#include "Update3DVFuncStruct.h"
+#include "Settings/Profiles.h"
 
 namespace
 {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Profiles.h"
+#include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
-#include "Update3DVFuncStruct.h"
+#include "Settings/Profiles.h"
 
 namespace
 {

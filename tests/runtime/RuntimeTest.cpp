@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "ForcedProfileReload.h"
-#include "GameData.h"
-#include "Logging.h"
-#include "Profiles.h"
-#include "Update3DVFuncStruct.h"
+#include "Lifecycle/GameData.h"
+#include "Runtime/ForcedProfileReload.h"
+#include "Runtime/Update3DVFuncStruct.h"
+#include "Settings/Logging.h"
+#include "Settings/Profiles.h"
 #include "sim/functions/VTables.h"
 #include "sim/platform/Keys.h"
 

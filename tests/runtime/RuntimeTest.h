@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Profile.h"
+#include "Settings/Profile.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 #include "sim/platform/Clock.h"

@@ -9,12 +9,12 @@
 #include <random>
 #include <string>
 
-#include "GlobalSettings.h"
-#include "Logging.h"
-#include "PostDataLoad.h"
-#include "ProfileDump.h"
-#include "ProfileLoading.h"
-#include "Profiles.h"
+#include "Lifecycle/PostDataLoad.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileDump.h"
+#include "Settings/ProfileLoading.h"
+#include "Settings/Profiles.h"
 #include "SettingsTest.h"
 #include "sim/host/Host.h"
 

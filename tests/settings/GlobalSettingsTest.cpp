@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "GlobalSettings.h"
-#include "Logging.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
 #include "SettingsTest.h"
 
 namespace

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "IniBackup.h"
+#include "Settings/IniBackup.h"
 #include "SettingsTest.h"
 
 namespace

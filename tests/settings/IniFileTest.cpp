@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "IniFile.h"
+#include "Settings/IniFile.h"
 #include "SettingsTest.h"
 
 namespace

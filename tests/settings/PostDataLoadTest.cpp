@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "DefaultIni.h"
-#include "Logging.h"
-#include "PostDataLoad.h"
-#include "Profiles.h"
+#include "Lifecycle/PostDataLoad.h"
+#include "Settings/DefaultIni.h"
+#include "Settings/Logging.h"
+#include "Settings/Profiles.h"
 #include "SettingsTest.h"
 #include "sim/host/Host.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Logging.h"
-#include "ProfileDump.h"
-#include "Profiles.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileDump.h"
+#include "Settings/Profiles.h"
 #include "SettingsTest.h"
 
 namespace

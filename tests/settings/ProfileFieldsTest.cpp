@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ProfileFields.h"
+#include "Settings/ProfileFields.h"
 
 namespace
 {

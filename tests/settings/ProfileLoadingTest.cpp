@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "GlobalSettings.h"
-#include "Logging.h"
-#include "ProfileLoading.h"
-#include "Profiles.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileLoading.h"
+#include "Settings/Profiles.h"
 #include "SettingsTest.h"
 
 namespace

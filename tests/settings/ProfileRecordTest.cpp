@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Profile.h"
+#include "Settings/Profile.h"
 
 namespace
 {

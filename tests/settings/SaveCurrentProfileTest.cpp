@@ -3,9 +3,9 @@
 
 #include <limits>
 
-#include "Logging.h"
-#include "ProfileLoading.h"
-#include "Profiles.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileLoading.h"
+#include "Settings/Profiles.h"
 #include "SettingsTest.h"
 
 namespace

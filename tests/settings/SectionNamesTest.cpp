@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "SectionNames.h"
+#include "Settings/SectionNames.h"
 
 namespace
 {

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "GlobalSettings.h"
-#include "Logging.h"
-#include "Profiles.h"
-#include "ValueText.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
+#include "Settings/Profiles.h"
+#include "Settings/ValueText.h"
 
 namespace test
 {

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "IniText.h"
-#include "Profile.h"
+#include "Settings/Profile.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 

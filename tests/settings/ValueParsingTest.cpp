@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ValueParsing.h"
+#include "Settings/ValueParsing.h"
 
 namespace
 {

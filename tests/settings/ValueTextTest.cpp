@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Profile.h"
-#include "ValueText.h"
+#include "Settings/Profile.h"
+#include "Settings/ValueText.h"
 
 namespace
 {

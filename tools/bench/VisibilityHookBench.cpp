@@ -17,15 +17,15 @@
 
 #include <windows.h>
 
-#include "GlobalSettings.h"
-#include "Logging.h"
-#include "PostDataLoad.h"
+#include "Lifecycle/PostDataLoad.h"
+#include "Lifecycle/StringValues.h"
 #include "RE/GameString.h"
 #include "RE/PlayerCamera.h"
 #include "RE/UI.h"
+#include "Runtime/Update3DVFuncStruct.h"
 #include "SFSE/Logger.h"
-#include "StringValues.h"
-#include "Update3DVFuncStruct.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/Logging.h"
 #include "sim/GameFolder.h"
 #include "sim/host/Host.h"
 #include "sim/platform/Keys.h"

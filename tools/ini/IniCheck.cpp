@@ -10,16 +10,16 @@
 #include <spdlog/spdlog.h>
 
 #include "ClosestKey.h"
-#include "GlobalSettings.h"
-#include "IniFile.h"
 #include "IniValues.h"
 #include "KeyNames.h"
-#include "Logging.h"
-#include "ProfileLoading.h"
-#include "Profiles.h"
-#include "SectionNames.h"
-#include "ValueParsing.h"
-#include "ValueText.h"
+#include "Settings/GlobalSettings.h"
+#include "Settings/IniFile.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileLoading.h"
+#include "Settings/Profiles.h"
+#include "Settings/SectionNames.h"
+#include "Settings/ValueParsing.h"
+#include "Settings/ValueText.h"
 #include "ValueCheck.h"
 
 std::string_view GetValueSourceText(ValueSource a_source) noexcept

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Profile.h"
-#include "ProfileFields.h"
+#include "Settings/Profile.h"
+#include "Settings/ProfileFields.h"
 
 enum class ValueSource
 {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "Profile.h"
-#include "ProfileFields.h"
+#include "Settings/Profile.h"
+#include "Settings/ProfileFields.h"
 #include "ValueCheck.h"
 
 // The keys of the [Global] section, with the value that applies when no

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "Profile.h"
+#include "Settings/Profile.h"
 
 struct SvgProfile
 {

@@ -7,9 +7,9 @@
 #include <fmt/format.h>
 
 #include "IniCheck.h"
-#include "IniFile.h"
 #include "IniReport.h"
 #include "ProfileSvg.h"
+#include "Settings/IniFile.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "ValueCheck.h"
 
-#include "ValueParsing.h"
+#include "Settings/ValueParsing.h"
 
 namespace
 {

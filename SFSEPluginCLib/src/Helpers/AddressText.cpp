@@ -2,8 +2,8 @@
 
 #include <fmt/format.h>
 
-#include "Logging.h"
 #include "PluginInfo.h"
+#include "Settings/Logging.h"
 
 std::string GetAddressAsHex(std::uint64_t a_address, bool a_relative)
 {

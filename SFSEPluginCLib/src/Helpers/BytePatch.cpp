@@ -4,8 +4,8 @@
 #include <cstring>
 #include <exception>
 
-#include "Logging.h"
 #include "SFSE/Memory.h"
+#include "Settings/Logging.h"
 
 namespace
 {

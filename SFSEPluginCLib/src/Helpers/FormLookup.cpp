@@ -6,8 +6,8 @@
 
 #include <fmt/format.h>
 
-#include "Logging.h"
 #include "RE/DataHandler.h"
+#include "Settings/Logging.h"
 
 namespace
 {

@@ -5,9 +5,9 @@
 
 #include "Helpers/AddressText.h"
 #include "Helpers/FormLookup.h"
-#include "Logging.h"
 #include "RE/GameString.h"
 #include "RE/TESFullName.h"
+#include "Settings/Logging.h"
 
 std::string GetTESFullNameNative(const RE::TESForm* theForm)
 {

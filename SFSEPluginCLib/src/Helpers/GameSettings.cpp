@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "Logging.h"
 #include "RE/IDs.h"
 #include "RE/Setting.h"
 #include "REL/ID.h"
-#include "ValueParsing.h"
-#include "ValueText.h"
+#include "Settings/Logging.h"
+#include "Settings/ValueParsing.h"
+#include "Settings/ValueText.h"
 
 RE::Setting* FindGameSetting(const char* a_name)
 {

@@ -1,7 +1,7 @@
 #include "Classes/LookupREFRByHandle.h"
 
-#include "Logging.h"
 #include "RE/Natives.h"
+#include "Settings/Logging.h"
 
 namespace RE
 {

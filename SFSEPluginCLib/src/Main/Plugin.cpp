@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-#include "Logging.h"
+#include "Lifecycle/PostDataLoad.h"
 #include "PluginInfo.h"
-#include "PostDataLoad.h"
 #include "SFSE/API.h"
+#include "Settings/Logging.h"
 
 std::uintptr_t GameModuleHandle = 0;
 

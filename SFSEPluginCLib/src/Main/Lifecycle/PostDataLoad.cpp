@@ -1,0 +1,89 @@
+#include "Lifecycle/PostDataLoad.h"
+
+#include <mutex>
+#include <string>
+
+#include "Dialogue/PassengerIdleChatterFix.h"
+#include "Helpers/AddressText.h"
+#include "Lifecycle/EventSinks.h"
+#include "Lifecycle/InitializeGameData.h"
+#include "Lifecycle/SharedState.h"
+#include "Lifecycle/VisibilityHook.h"
+#include "RE/IDs.h"
+#include "REL/ID.h"
+#include "SFSE/API.h"
+#include "SFSE/Trampoline.h"
+#include "Settings/DefaultIni.h"
+#include "Settings/IniFile.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileDump.h"
+#include "Settings/ProfileLoading.h"
+
+namespace
+{
+	constexpr std::size_t kTrampolineSize = 512;
+
+	// The host's branch pool when it grants one; our own memory near the
+	// game's code otherwise.
+	void PrepareTrampoline()
+	{
+		auto& trampoline = SFSE::DefaultTrampoline();
+		if (const auto* host = SFSE::GetTrampolineInterface()) {
+			if (void* memory = host->AllocateFromBranchPool(kTrampolineSize)) {
+				trampoline.take_block(memory, kTrampolineSize, {});
+				return;
+			}
+		}
+		trampoline.create(kTrampolineSize);
+	}
+
+	std::uintptr_t DialogueCallSite(std::ptrdiff_t a_displacement)
+	{
+		return REL::Relocation<std::byte*>(RE::IDs::DialogueCallSites::Function, a_displacement).address();
+	}
+
+	// The trampoline, the dialogue hooks, the virtual-table hook and the
+	// sinks go in once per process: a second message must neither take our
+	// own hooks for the game's functions nor register the sinks twice.
+	bool bHooksInstalled = false;
+}
+
+void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
+{
+	if (!a_message || a_message->type != SFSE::MessagingInterface::kPostDataLoad) {
+		return;
+	}
+	LOG_INFO("kPostDataLoad");
+
+	// The hook runs on the game's threads from the moment it is installed.
+	std::unique_lock lock(SharedStateMutex);
+	if (!DoesIniExist(std::string(VanillaIniName), "")) {
+		CreateDefaultIni();
+	}
+	ReloadAllProfilesAndSettings(true);
+	DumpAllProfiles();
+
+	const bool bFirstInstallation = !bHooksInstalled;
+	bHooksInstalled = true;
+	if (bFirstInstallation) {
+		InstallVisibilityHook();
+	}
+	InitializeGameData();
+	lock.unlock();
+
+	if (bFirstInstallation) {
+		PrepareTrampoline();
+		using PassengerIdleChatterFix::PassengerIdleChatterFunc;
+		auto& trampoline = SFSE::DefaultTrampoline();
+		const auto first = DialogueCallSite(RE::IDs::DialogueCallSites::FirstCall);
+		if (PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, first)) {
+			LOG_INFO("successfully patched SayDialogue01 at ", GetAddressAsHex(first, true));
+		}
+		const auto second = DialogueCallSite(RE::IDs::DialogueCallSites::SecondCall);
+		if (PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, second)) {
+			LOG_INFO("successfully patched SayDialogue02 at ", GetAddressAsHex(second, true));
+		}
+		RegisterEventSinks();
+	}
+	LOG_INFO("Installation complete");
+}

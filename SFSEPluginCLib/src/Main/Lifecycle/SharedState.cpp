@@ -1,0 +1,3 @@
+#include "Lifecycle/SharedState.h"
+
+std::mutex SharedStateMutex;

@@ -1,0 +1,79 @@
+#include "Lifecycle/StringValues.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "Lifecycle/GameData.h"
+#include "Lifecycle/SharedState.h"
+#include "Lifecycle/ShowErrorAndExit.h"
+#include "RE/IDs.h"
+
+namespace
+{
+	// The message for a slot without an address; there is no code 04.
+	constexpr std::array<const char*, 9> kMissingSlotTexts{
+		"Internal error: code 01",
+		"Internal error: code 02",
+		"Internal error: code 03",
+		"Internal error: code 05",
+		"Internal error: code 06",
+		"Internal error: code 07",
+		"Internal error: code 08",
+		"Internal error: code 09",
+		"Internal error: code 010",
+	};
+
+	std::span<StringValueSlot> SlotsOf(StringValueGroup a_group) noexcept
+	{
+		return a_group == StringValueGroup::kA ? std::span(StringValueSlots).subspan(1, 2) : std::span(StringValueSlots).subspan(3, 6);
+	}
+
+	void Store(StringValueSlot& a_slot, std::uint64_t a_value) noexcept
+	{
+		if (auto* address = LoadShared(a_slot.address)) {
+			*address = a_value;
+		}
+	}
+
+}
+
+const std::array<std::uint64_t*, 9>& GetStringValueSlotAddresses()
+{
+	// The slots never move while the game runs.
+	static const auto addresses = [] {
+		std::array<std::uint64_t*, 9> result{};
+		for (std::size_t i = 0; i < result.size(); ++i) {
+			result[i] = reinterpret_cast<std::uint64_t*>(RE::IDs::StringValueSlots[i].address());
+		}
+		return result;
+	}();
+	return addresses;
+}
+
+void CopyFirstStringValueInto(StringValueGroup a_group) noexcept
+{
+	const auto value = LoadShared(StringValueSlots[0].savedValue);
+	for (auto& slot : SlotsOf(a_group)) {
+		Store(slot, value);
+	}
+}
+
+void RestoreStringValues(StringValueGroup a_group) noexcept
+{
+	for (auto& slot : SlotsOf(a_group)) {
+		Store(slot, LoadShared(slot.savedValue));
+	}
+}
+
+void CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
+{
+	for (std::size_t i = 0; i < a_addresses.size(); ++i) {
+		auto* address = a_addresses[i];
+		if (!address) {
+			ShowErrorAndExit(kMissingSlotTexts[i]);
+		}
+		StoreShared(StringValueSlots[i].address, address);
+		StoreShared(StringValueSlots[i].savedValue, *address);
+	}
+}

@@ -1,0 +1,11 @@
+#include "Lifecycle/GameData.h"
+#include "RE/Natives.h"
+#include "Runtime/Update3DVFuncStruct.h"
+
+void Update3DVFuncStruct::InitiateDialogue(RE::Actor* akCompanion)
+{
+	if (!PlayerRef || !akCompanion) {
+		return;
+	}
+	RE::ActorNative::InitiateDialogue(akCompanion, PlayerRef);
+}

@@ -1,0 +1,76 @@
+#include "Settings/GlobalSettings.h"
+
+#include <string>
+
+#include "Settings/IniFile.h"
+#include "Settings/Logging.h"
+#include "Settings/SectionNames.h"
+#include "Settings/ValueParsing.h"
+
+bool bCreateVanillaINIBackup = true;
+std::int32_t iTestStringValues = 0;
+
+namespace
+{
+	std::string ReadGlobalValue(std::string_view a_file, const char* a_key)
+	{
+		return ReadIniValue(std::string(a_file), std::string(GlobalSectionName), a_key, "");
+	}
+
+	// Stores a given value from 1 to 254; anything else changes nothing.
+	void ApplyTestStringValuesText(const std::string& a_text)
+	{
+		if (const auto value = ParseIntegerValue(a_text); value && IsInAcceptedRange(*value)) {
+			iTestStringValues = *value;
+		}
+	}
+}
+
+void ReloadGlobalSettings(bool* bLoggingTemp)
+{
+	if (!bLoggingTemp) {
+		LOG_ERROR("bLoggingTemp is nullptr");
+		return;
+	}
+
+	// Vanilla: a key it doesn't give falls back to the built-in value
+	// (bLogging excepted, which stays with the caller).
+	if (!DoesIniExist(std::string(VanillaIniName), "")) {
+		LOG_ERROR("could not reload settings from VanillaINI | DoesIniExist");
+	} else {
+		LOG_INFO("reading settings from VanillaINI...");
+		if (const auto text = ReadGlobalValue(VanillaIniName, "bLogging"); !text.empty()) {
+			*bLoggingTemp = ParseSwitchValue(text);
+		}
+		const auto backup = ReadGlobalValue(VanillaIniName, "bCreateVanillaINIBackup");
+		bCreateVanillaINIBackup = backup.empty() || ParseSwitchValue(backup);
+		if (const auto text = ReadGlobalValue(VanillaIniName, "iTestStringValues"); text.empty()) {
+			iTestStringValues = 0;
+		} else {
+			ApplyTestStringValuesText(text);
+		}
+	}
+
+	// Custom: only the keys it gives change anything.
+	if (!DoesIniExist(std::string(CustomIniName), "")) {
+		if (!bLogging) {
+			return;
+		}
+		LOG_WARNING("could not reload settings from CustomINI | DoesIniExist");
+	} else {
+		LOG_INFO("reading settings from CustomINI...");
+		if (const auto text = ReadGlobalValue(CustomIniName, "bLogging"); !text.empty()) {
+			*bLoggingTemp = ParseSwitchValue(text);
+		}
+		if (const auto text = ReadGlobalValue(CustomIniName, "bCreateVanillaINIBackup"); !text.empty()) {
+			bCreateVanillaINIBackup = ParseSwitchValue(text);
+		}
+		if (const auto text = ReadGlobalValue(CustomIniName, "iTestStringValues"); !text.empty()) {
+			ApplyTestStringValuesText(text);
+		}
+	}
+
+	LOG_INFO("[Global] bLogging -> ", static_cast<int>(*bLoggingTemp));
+	LOG_INFO("[Global] bCreateVanillaINIBackup -> ", static_cast<int>(bCreateVanillaINIBackup));
+	LOG_INFO("[Global] iTestStringValues -> ", iTestStringValues);
+}

@@ -1,0 +1,88 @@
+#include "Settings/ProfileLoading.h"
+
+#include <string_view>
+#include <vector>
+
+#include "Settings/GlobalSettings.h"
+#include "Settings/IniBackup.h"
+#include "Settings/IniFile.h"
+#include "Settings/Logging.h"
+#include "Settings/ProfileFields.h"
+#include "Settings/Profiles.h"
+#include "Settings/SectionNames.h"
+#include "Settings/ValueText.h"
+
+namespace
+{
+	struct IniSource
+	{
+		std::string_view sBaseName;
+		std::string_view sFileName;
+		std::string_view sLogTerm;
+	};
+}
+
+void ReloadSettings(std::string iniName, std::string sectionName, Profile* applyToProfile)
+{
+	if (!applyToProfile) {
+		LOG_ERROR("could not reload settings from INI [", iniName, "] | applyToProfile");
+		return;
+	}
+	if (!DoesIniExist(iniName, "")) {
+		LOG_ERROR("could not reload settings from INI [", iniName, "] | DoesIniExist");
+		return;
+	}
+
+	// In the default INI's order.
+	for (const auto& field : ProfileFields) {
+		ApplyProfileFieldText(*applyToProfile, field, ReadIniValue(iniName, sectionName, std::string(field.sKey), ""));
+	}
+	FillValueTexts(*applyToProfile);
+}
+
+void ReloadAllProfilesAndSettings(bool a_createBackup)
+{
+	if (a_createBackup) {
+		CreateBackupOfINI(std::string(VanillaIniName));
+	}
+
+	// The reload reports itself whatever the files say; their "bLogging"
+	// takes effect at the end.
+	bool bLoggingTemp = false;
+	bLogging = true;
+
+	Profiles.clear();
+	ReloadGlobalSettings(&bLoggingTemp);
+
+	static constexpr IniSource sources[] = {
+		{ VanillaIniName, "Tarmacor.ini", "VanillaINI" },
+		{ CustomIniName, "TarmacorCustom.ini", "CustomINI" },
+	};
+	for (const auto& source : sources) {
+		const auto sectionNames = GetIniSectionNames(std::string(GetPluginFolder()), std::string(source.sFileName));
+		if (sectionNames.empty()) {
+			LOG_WARNING(source.sLogTerm, "SectionNames.size == 0");
+			continue;
+		}
+		for (std::size_t i = 0; i < sectionNames.size(); ++i) {
+			const auto& name = sectionNames[i];
+			if (name.empty()) {
+				LOG_ERROR("sProfileName is empty in ", source.sLogTerm, " at (", i, ")");
+				continue;
+			}
+			if (IsGlobalSectionName(name)) {
+				continue;
+			}
+			Profile profile;
+			profile.sProfileName = name;
+			LOG_INFO("adding Profile [", name, "] from ", source.sLogTerm, " to Profiles | Profiles.size == ", Profiles.size());
+			ReloadSettings(std::string(source.sBaseName), name, &profile);
+			Profiles.push_back(std::move(profile));
+		}
+	}
+
+	if (!bLoggingTemp) {
+		LOG_INFO("logging was requested to be turned off");
+		bLogging = false;
+	}
+}

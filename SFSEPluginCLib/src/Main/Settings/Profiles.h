@@ -1,0 +1,18 @@
+#pragma once
+// The loaded profiles and the active one.
+#include <cstdint>
+#include <vector>
+
+#include "Settings/Profile.h"
+
+// Vanilla INI sections in file order, then custom INI sections in file order.
+// Names may repeat: a custom section never merges with a vanilla one.
+extern std::vector<Profile> Profiles;
+
+// The active profile: a copy, independent of Profiles. Built-in defaults with
+// an empty name until one is chosen.
+extern Profile CurrentProfile;
+
+// Makes Profiles[iProfileIndex] the active profile. An index out of range is
+// logged and changes nothing.
+void SaveCurrentProfile(std::int32_t iProfileIndex);

@@ -1,3 +1,0 @@
-#include "SharedState.h"
-
-std::mutex SharedStateMutex;
