@@ -32,12 +32,15 @@ namespace REL
 		explicit Module(std::uintptr_t a_base);
 
 		std::uintptr_t base() const noexcept { return _base; }
+		// Bytes from base() that belong to the module.
+		std::size_t image_size() const noexcept { return _imageSize; }
 		Segment segment(Segment::Name a_segment) const noexcept { return _segments[a_segment]; }
 		Version version() const noexcept { return _version; }
 		const std::wstring& filename() const noexcept { return _filename; }
 
 	private:
 		std::uintptr_t _base{ 0 };
+		std::size_t _imageSize{ 0 };
 		std::array<Segment, Segment::total> _segments{};
 		Version _version;
 		std::wstring _filename;

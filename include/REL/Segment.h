@@ -46,5 +46,9 @@ namespace REL
 		// characteristics, first matching row wins, only the first eight
 		// section headers count. Pure code: reads memory, calls nothing.
 		std::array<Segment, Segment::total> read_segments(std::uintptr_t a_base) noexcept;
+
+		// The size of the image mapped at a_base, headers included, as its
+		// optional header gives it.
+		std::size_t read_image_size(std::uintptr_t a_base) noexcept;
 	}
 }

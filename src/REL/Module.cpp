@@ -58,6 +58,7 @@ namespace REL
 		}
 		_base = a_base;
 		_segments = detail::read_segments(a_base);
+		_imageSize = detail::read_image_size(a_base);
 		_filename = SFSE::stl::utf8_to_utf16(get_process_path()).value();
 		_version = get_file_version(_filename).value();
 	}

@@ -35,6 +35,8 @@ namespace REL::detail
 			{ ".gfids", 0 },
 		} };
 
+		constexpr std::size_t kOptionalHeaderOffset = 24;
+		constexpr std::size_t kSizeOfImageOffset = 56;
 		constexpr std::size_t kSectionHeaderSize = 40;
 		constexpr std::size_t kMaxSections = 8;
 	}
@@ -46,7 +48,7 @@ namespace REL::detail
 		const auto ntHeaders = a_base + read_at<std::uint32_t>(a_base + 0x3C);
 		const auto sectionCount = read_at<std::uint16_t>(ntHeaders + 6);
 		const auto optionalHeaderSize = read_at<std::uint16_t>(ntHeaders + 20);
-		const auto firstSection = ntHeaders + 24 + optionalHeaderSize;
+		const auto firstSection = ntHeaders + kOptionalHeaderOffset + optionalHeaderSize;
 
 		const std::size_t examined = std::min<std::size_t>(sectionCount, kMaxSections);
 		for (std::size_t i = 0; i < examined; ++i) {
@@ -66,5 +68,11 @@ namespace REL::detail
 			}
 		}
 		return segments;
+	}
+
+	std::size_t read_image_size(std::uintptr_t a_base) noexcept
+	{
+		const auto ntHeaders = a_base + read_at<std::uint32_t>(a_base + 0x3C);
+		return read_at<std::uint32_t>(ntHeaders + kOptionalHeaderOffset + kSizeOfImageOffset);
 	}
 }

@@ -192,4 +192,25 @@ namespace
 		EXPECT_EXIT(resolveInChild(), testing::ExitedWithCode(1),
 			HasSubstr("): Failed to find the id within the address library: 2241915\nCompiled IDDatabase version: 2\n"));
 	}
+
+	TEST(IDResolutionDeathTest, AnOffsetOutsideTheGameIsFatalAtResolution)
+	{
+		const test::TempFolder folder(L"rel-resolution-outside");
+		const auto resolveInChild = [&] {
+			sim::capture_message_boxes(::GetModuleHandleW(nullptr));
+			const sim::GameFolder game(folder.path());
+			// Every header check passes; one entry points past the image.
+			auto entries = sim::game_address_library();
+			for (auto& entry : entries) {
+				if (entry.id == RE::IDs::TESForm::LookupByID.id()) {
+					entry.offset = 0x7FFF0000;
+				}
+			}
+			REL::database::write_file(game.plugins() / sim::address_library_name(kGameVersion, false), REL::database::pack(kGameVersion, entries));
+			RE::IDs::TESForm::LookupByID.address();
+			std::exit(0);
+		};
+		EXPECT_EXIT(resolveInChild(), testing::ExitedWithCode(1),
+			HasSubstr("): The address library maps id 86125 to offset 0x7FFF0000, outside the game executable (0x"));
+	}
 }
