@@ -43,12 +43,15 @@ namespace SFSE
 		// stub of a_destination. A stub out of reach is fatal.
 		void write_5branch(std::uintptr_t a_site, std::uintptr_t a_destination, std::uint8_t a_opcode);
 
-		// Hooks the relative call at a_site: keeps the call's previous target,
-		// then makes the call lead to a_destination. Returns the previous
-		// target; 0, with nothing written, when a_site holds no relative call
-		// or it leads to a_destination's stub already (a second installation
-		// must not take the hook for the game's function).
-		std::uintptr_t write_call5(std::uintptr_t a_site, std::uintptr_t a_destination);
+		// Hooks the relative call at a_site: hands the call's previous target
+		// to a_keep_previous (when given) before the site changes, so that a
+		// thread reaching the call the instant after finds it kept; then
+		// makes the call lead to a_destination. Returns the previous target;
+		// 0, with nothing written, when a_site holds no relative call or it
+		// leads to a_destination's stub already (a second installation must
+		// not take the hook for the game's function).
+		std::uintptr_t write_call5(std::uintptr_t a_site, std::uintptr_t a_destination,
+			const std::function<void(std::uintptr_t)>& a_keep_previous = {});
 
 		// "<name> => <size>B / <capacity>B (<percent>%)" at debug level.
 		void log_stats() const;

@@ -115,7 +115,8 @@ namespace SFSE
 		}
 	}
 
-	std::uintptr_t Trampoline::write_call5(std::uintptr_t a_site, std::uintptr_t a_destination)
+	std::uintptr_t Trampoline::write_call5(std::uintptr_t a_site, std::uintptr_t a_destination,
+		const std::function<void(std::uintptr_t)>& a_keep_previous)
 	{
 		const auto previous = branch::decode_call5(a_site, reinterpret_cast<const std::uint8_t*>(a_site));
 		if (!previous) {
@@ -125,6 +126,9 @@ namespace SFSE
 		if (const auto stub = stub_of(a_destination); stub != 0 && *previous == stub) {
 			log::warn("the call at 0x{:X} is hooked already", a_site);
 			return 0;
+		}
+		if (a_keep_previous) {
+			a_keep_previous(static_cast<std::uintptr_t>(*previous));
 		}
 		write_5branch(a_site, a_destination, branch::kCallOpcode);
 		return static_cast<std::uintptr_t>(*previous);

@@ -17,6 +17,7 @@
 #include "Helpers/AddressText.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
+#include "SFSE/Memory.h"
 #include "SFSE/Trampoline.h"
 #include "Settings/Logging.h"
 #include "sim/Verbs.h"
@@ -295,6 +296,53 @@ namespace
 		EXPECT_EQ(PassengerIdleChatterFunc::func01.address(), before);
 		EXPECT_EQ(trampoline.size(), 0u);
 		EXPECT_EQ(BytesAt(site01), game01);
+	}
+
+	// The system's memory, noting what the hooks kept as the game's
+	// functions at the moment each call site is opened for writing.
+	class SiteWriteWatch final : public SFSE::memory::Memory
+	{
+	public:
+		SiteWriteWatch(std::uintptr_t a_site01, std::uintptr_t a_site02) :
+			_site01(a_site01), _site02(a_site02) {}
+
+		std::vector<std::uintptr_t> keptAtWrite;
+
+		bool protect(std::uintptr_t a_address, std::size_t a_size, std::uint32_t a_protection, std::uint32_t& a_old) noexcept override
+		{
+			if (a_protection == SFSE::memory::kPageExecuteReadWrite) {
+				if (a_address == _site01) {
+					keptAtWrite.push_back(PassengerIdleChatterFunc::func01.address());
+				} else if (a_address == _site02) {
+					keptAtWrite.push_back(PassengerIdleChatterFunc::func02.address());
+				}
+			}
+			return _system.protect(a_address, a_size, a_protection, a_old);
+		}
+		bool query(std::uintptr_t a_address, SFSE::memory::Region& a_region) noexcept override { return _system.query(a_address, a_region); }
+		void* allocate(std::uintptr_t a_address, std::size_t a_size, std::uint32_t a_protection) noexcept override { return _system.allocate(a_address, a_size, a_protection); }
+		bool release(void* a_address) noexcept override { return _system.release(a_address); }
+		std::uint32_t allocation_granularity() noexcept override { return _system.allocation_granularity(); }
+		std::uint32_t page_size() noexcept override { return _system.page_size(); }
+		void flush_instruction_cache(std::uintptr_t a_address, std::size_t a_size) noexcept override { _system.flush_instruction_cache(a_address, a_size); }
+		std::uint32_t last_error() noexcept override { return _system.last_error(); }
+
+	private:
+		SFSE::memory::Memory& _system{ SFSE::memory::system() };
+		std::uintptr_t _site01;
+		std::uintptr_t _site02;
+	};
+
+	TEST_F(IdleChatterHookTest, TheGamesFunctionIsKeptBeforeItsCallSiteIsWritten)
+	{
+		PassengerIdleChatterFunc::func01 = {};
+		PassengerIdleChatterFunc::func02 = {};
+		SiteWriteWatch watch(site01, site02);
+		{
+			const SFSE::memory::ScopedOverride seam(watch);
+			Install();
+		}
+		EXPECT_THAT(watch.keptAtWrite, ElementsAre(reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry), reinterpret_cast<std::uintptr_t>(sim_IdleLine02Entry)));
 	}
 
 	// Another mod that hooked the first call before us: its stub, in a block

@@ -81,46 +81,73 @@ namespace PassengerIdleChatterFix
 			if (!IsHookableCallSite(a_name, a_site)) {
 				return false;
 			}
-			const auto previous = a_trampoline.write_call5(a_site, a_hook);
-			if (previous == 0) {
-				return false;
-			}
-			a_original = Original{ previous };
-			return true;
+			// The game's function is kept before the site changes: a game
+			// thread may reach the call the instant it is written.
+			const auto keep = [&](std::uintptr_t a_previous) { a_original = Original{ a_previous }; };
+			return a_trampoline.write_call5(a_site, a_hook, keep) != 0;
 		}
 	}
 
+	// Nothing may unwind into the game's frames. When our part fails (a log
+	// line that can't be built), the game's own function decides, as if the
+	// fix weren't there; it is called exactly once, outside every handler.
 	RE::TESTopicInfo* PassengerIdleChatterFunc::SayDialogue01(std::uint64_t a1, std::int32_t a2, std::int32_t a3, RE::TESObjectREFR* akSpeaker,
 		RE::TESObjectREFR* akTarget, std::uint64_t a6, std::uint64_t a7, std::uint64_t a8, std::uint64_t a9)
 	{
-		if (IsActorSpeaker(akSpeaker)) {
-			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
-				"a2: ", a2, " | a3: ", a3, " | a6: ", a6, " | a7: ", a7, " | a8: ", a8, " | a9: ", a9, " | ");
-			if (const auto reason = GetBlockReason(akSpeaker); reason != BlockReason::kNone) {
-				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
-				return nullptr;
+		auto reason = BlockReason::kNone;
+		try {
+			if (IsActorSpeaker(akSpeaker)) {
+				LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
+					"a2: ", a2, " | a3: ", a3, " | a6: ", a6, " | a7: ", a7, " | a8: ", a8, " | a9: ", a9, " | ");
+				reason = GetBlockReason(akSpeaker);
 			}
+		} catch (...) {
+			reason = BlockReason::kNone;
 		}
+		if (reason != BlockReason::kNone) {
+			try {
+				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
+			} catch (...) {
+			}
+			return nullptr;
+		}
+
 		auto* result = func01(a1, a2, a3, akSpeaker, akTarget, a6, a7, a8, a9);
-		LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ",
-			GetAddressAsHex(reinterpret_cast<std::uintptr_t>(result), false));
+		try {
+			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ",
+				GetAddressAsHex(reinterpret_cast<std::uintptr_t>(result), false));
+		} catch (...) {
+		}
 		return result;
 	}
 
 	std::uint64_t PassengerIdleChatterFunc::SayDialogue02(std::uint64_t a1, RE::TESObjectREFR* akSpeaker, std::int32_t a3, std::int32_t a4,
 		std::uint64_t a5, RE::TESObjectREFR* akTarget, char a7, RE::TESTopicInfo* a8, std::uint64_t a9)
 	{
-		if (IsActorSpeaker(akSpeaker)) {
-			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
-				"a3: ", a3, " | a4: ", a4, " | a5: ", a5, " | a7: ", static_cast<int>(static_cast<signed char>(a7)),
-				" | a8: ", GetAddressAsHex(reinterpret_cast<std::uintptr_t>(a8), false), " | a9: ", a9, " | ");
-			if (const auto reason = GetBlockReason(akSpeaker); reason != BlockReason::kNone) {
-				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
-				return 0;
+		auto reason = BlockReason::kNone;
+		try {
+			if (IsActorSpeaker(akSpeaker)) {
+				LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
+					"a3: ", a3, " | a4: ", a4, " | a5: ", a5, " | a7: ", static_cast<int>(static_cast<signed char>(a7)),
+					" | a8: ", GetAddressAsHex(reinterpret_cast<std::uintptr_t>(a8), false), " | a9: ", a9, " | ");
+				reason = GetBlockReason(akSpeaker);
 			}
+		} catch (...) {
+			reason = BlockReason::kNone;
 		}
+		if (reason != BlockReason::kNone) {
+			try {
+				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
+			} catch (...) {
+			}
+			return 0;
+		}
+
 		const auto result = func02(a1, akSpeaker, a3, a4, a5, akTarget, a7, a8, a9);
-		LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ", result);
+		try {
+			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ", result);
+		} catch (...) {
+		}
 		return result;
 	}
 
