@@ -17,8 +17,9 @@ namespace sim
 		void ReleaseReference(TESObjectREFR* a_ref)
 		{
 			world().calls.record("TESObjectREFR::Release", a_ref);
-			if (a_ref) {
-				--a_ref->iCountedReferences;
+			if (a_ref && --a_ref->iCountedReferences == 0 && a_ref->bFreedOnLastRelease) {
+				a_ref->form.formID = 0xDDDDDDDD;
+				a_ref->form.formType = 0xDD;
 			}
 		}
 

@@ -57,7 +57,10 @@ namespace sim
 			// The simulation's own: counted references handed out by the
 			// handle lookup and not yet released.
 			std::int32_t iCountedReferences;
-			std::byte pad44[0x54];
+			// The simulation's own: the game frees the reference when the
+			// last counted reference goes (its fields read as garbage after).
+			bool bFreedOnLastRelease;
+			std::byte pad45[0x53];
 			TESForm* baseObject;  // 0x98
 			std::byte padA0[0x10];
 			TESObjectCELL* parentCell;  // 0xB0

@@ -110,6 +110,15 @@ namespace
 		EXPECT_THAT(Entries(), IsEmpty());
 	}
 
+	TEST_F(DialogueQueriesTest, ACompanionIsAskedAboutBeforeItsReferenceIsGivenBack)
+	{
+		auto& dismissed = AddActor("Dismissed", 0x0004D5E6);
+		dismissed.ref.bFreedOnLastRelease = true;  // only our reference kept it alive
+		world.references.add_handle(0x10, &dismissed.ref);
+		EXPECT_THAT(GetCompanions(), ElementsAre(AsRef(dismissed)));
+		EXPECT_EQ(dismissed.ref.iCountedReferences, 0);
+	}
+
 	TEST_F(DialogueQueriesTest, AMissingOrEmptyHandleListHasNoCompanions)
 	{
 		EXPECT_THAT(GetCompanions(), IsEmpty());

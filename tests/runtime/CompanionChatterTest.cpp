@@ -144,6 +144,17 @@ namespace
 		EXPECT_THAT(tested, ElementsAre(sim::widen(&mira), sim::widen(&sam)));
 	}
 
+	TEST_F(CompanionChatter, AFormTheGameLacksIsNeverAskedAbout)
+	{
+		Form23C01 = nullptr;  // neither form was found at capture
+		Form3BD86 = nullptr;
+		mira.checkForms.push_back(nullptr);  // a game that would say yes to a null form
+		Update3DVFuncStruct::EvaluateCompanionChatter();
+
+		EXPECT_THAT(Speakers(), IsEmpty());
+		EXPECT_THAT(world.calls.of("Actor::CheckForm"), IsEmpty());
+	}
+
 	TEST_F(CompanionChatter, WrappersAnswerWithoutTheGameForNulls)
 	{
 		auto* miraActor = reinterpret_cast<RE::Actor*>(&mira);

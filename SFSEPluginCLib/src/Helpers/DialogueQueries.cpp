@@ -46,12 +46,14 @@ std::vector<RE::TESObjectREFR*> GetCompanions()
 		if (!counted) {
 			continue;
 		}
+		// Asked while our reference still holds it: released first, the
+		// reference may be gone before the questions.
 		auto* reference = counted.get();
+		const bool bCompanion = reference->GetFormID() != RE::kPlayerRefFormID && reference->IsActor();
 		counted.reset();
-		if (reference->GetFormID() == RE::kPlayerRefFormID || !reference->IsActor()) {
-			continue;
+		if (bCompanion) {
+			companions.push_back(reference);
 		}
-		companions.push_back(reference);
 	}
 	return companions;
 }

@@ -26,10 +26,16 @@ namespace
 		return akActor && akActor->IsInCombat();
 	}
 
+	// A form the game didn't have at capture is never asked about.
+	bool MatchesCapturedForm(RE::Actor* akActor, RE::TESForm* a_form)
+	{
+		return a_form && akActor->CheckForm(a_form);
+	}
+
 	bool IsQualifyingPassenger(RE::Actor* akCompanion)
 	{
 		return akCompanion &&
-			(akCompanion->CheckForm(Form23C01) || akCompanion->CheckForm(Form3BD86)) &&
+			(MatchesCapturedForm(akCompanion, Form23C01) || MatchesCapturedForm(akCompanion, Form3BD86)) &&
 			Update3DVFuncStruct::IsInVehicle(akCompanion) != 0.0f &&
 			!IsInDialogueWithPlayer(akCompanion) &&
 			Update3DVFuncStruct::PassengerTest(akCompanion);
