@@ -1,18 +1,17 @@
 #include "Lifecycle/EventSinks.h"
 
-#include <mutex>
 #include <string_view>
 
-#include "Lifecycle/GameData.h"
 #include "Lifecycle/InitializeGameData.h"
+#include "Lifecycle/MenuState.h"
+#include "Lifecycle/Reloads.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SaveLoadEvent.h"
-#include "Lifecycle/SharedState.h"
 #include "RE/Offsets.h"
 #include "RE/UI.h"
 #include "Runtime/MenuQueries.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
-#include "Settings/ProfileLoading.h"
 
 TarmacorSaveLoadEventClass TarmacorSaveLoadEvent;
 TarmacorMenuOpenCloseEventClass TarmacorMenuOpenCloseEvent;
@@ -33,12 +32,18 @@ RE::BSEventNotifyControl TarmacorMenuOpenCloseEventClass::ProcessEvent(const RE:
 {
 	try {
 		const std::string_view menuName = a_event.MenuName();
-		if (!a_event.IsOpening() && !menuName.empty() && menuName == "EndGameCreditsMenu") {
+		const bool bOpening = a_event.IsOpening();
+		NoteMenuOpenClose(menuName, bOpening);
+		if (!bOpening && !menuName.empty() && menuName == "EndGameCreditsMenu") {
 			LOG_INFO("EndGameCreditsMenu closed, reinstalling");
-			const std::lock_guard lock(SharedStateMutex);
-			ReloadAllProfilesAndSettings(false);
-			InitializeGameData();
-			DumpAllProfiles();
+			// Read and asked for without a lock a frame needs; put in force
+			// in one step.
+			auto reload = ReadProfilesAndSettings(ReloadKind::kRefresh);
+			RunOnRuntime([reload = std::move(reload), captured = CaptureGameData()]() mutable {
+				InstallIfNewer(reload);
+				InitializeGameData(captured);
+				DumpAllProfiles();
+			});
 		}
 	} catch (...) {
 	}
@@ -50,8 +55,11 @@ void RegisterEventSinks()
 	if (auto* source = Events::SaveLoadEvent::GetEventSource()) {
 		source->RegisterSink(&TarmacorSaveLoadEvent);
 	}
-	// The UI object's source of menu events lies at 0x10 of it.
+	// The UI object's source of menu events lies at 0x10 of it. From here on
+	// the events tell which menus open and close; the game is asked once
+	// for the ones open already.
 	if (auto* ui = GetUIToAsk()) {
 		RE::detail::address_at<RE::BSTEventSource<RE::MenuOpenCloseEvent>>(ui, 0x10)->RegisterSink(&TarmacorMenuOpenCloseEvent);
+		AskGameWhichMenusAreOpen(ui);
 	}
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The game data the vehicle runtime works on: captured when the game's data
 // has loaded, refreshed by the per-frame hook while a video or the end
-// credits play. Plain pointers: the game owns every object.
+// credits play. Plain pointers: the game owns every object. Written by the
+// holder of RuntimeMutex only; each value is loaded and stored whole, since
+// frames read them without a lock (Lifecycle/SharedState.h).
 #include <array>
 #include <cstdint>
 

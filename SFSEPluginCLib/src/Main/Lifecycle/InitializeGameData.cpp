@@ -1,7 +1,7 @@
 #include "Lifecycle/InitializeGameData.h"
 
 #include "Helpers/FormLookup.h"
-#include "Lifecycle/GameData.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SharedState.h"
 #include "Lifecycle/StringValues.h"
 #include "RE/PlayerActor.h"
@@ -14,25 +14,40 @@
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
 
-void InitializeGameData()
+CapturedGameData CaptureGameData()
 {
-	CaptureStringValueSlots(GetStringValueSlotAddresses());
-	if (iTestStringValues > 0) {
+	CapturedGameData captured;
+	captured.stringValueSlots = CaptureStringValueSlots(GetStringValueSlotAddresses());
+	captured.player = RE::PlayerActor::GetSingleton();
+	captured.ui = RE::UI::GetSingleton();
+	captured.camera = RE::PlayerCamera::GetSingleton();
+	captured.player3D = Update3DVFuncStruct::GetPlayer3DOf(captured.player);
+	captured.formSFBGS004_017 = GetFormFromFile("017", "SFBGS004.esm");
+	captured.form23C01 = RE::TESForm::LookupByID(0x23C01);
+	captured.form3BD86 = RE::TESForm::LookupByID(0x3BD86);
+	return captured;
+}
+
+void InitializeGameData(const CapturedGameData& a_captured)
+{
+	for (std::size_t i = 0; i < a_captured.stringValueSlots.size(); ++i) {
+		StoreShared(StringValueSlots[i].address, a_captured.stringValueSlots[i].address);
+		StoreShared(StringValueSlots[i].savedValue, a_captured.stringValueSlots[i].savedValue);
+	}
+	if (LoadShared(iTestStringValues) > 0) {
 		CopyFirstStringValueInto(StringValueGroup::kA);
 	}
-
-	StoreShared(PlayerRef, RE::PlayerActor::GetSingleton());
-	StoreShared(UIRef, RE::UI::GetSingleton());
-	StoreShared(PlayerCameraRef, RE::PlayerCamera::GetSingleton());
-	StoreShared(Player3D, Update3DVFuncStruct::GetPlayer3D());
-
-	StoreShared(FormSFBGS004_017, GetFormFromFile("017", "SFBGS004.esm"));
-	StoreShared(Form23C01, RE::TESForm::LookupByID(0x23C01));
-	StoreShared(Form3BD86, RE::TESForm::LookupByID(0x3BD86));
+	StoreShared(PlayerRef, a_captured.player);
+	StoreShared(UIRef, a_captured.ui);
+	StoreShared(PlayerCameraRef, a_captured.camera);
+	StoreShared(Player3D, a_captured.player3D);
+	StoreShared(FormSFBGS004_017, a_captured.formSFBGS004_017);
+	StoreShared(Form23C01, a_captured.form23C01);
+	StoreShared(Form3BD86, a_captured.form3BD86);
 
 	const auto now = GetSteadyClockNanoseconds();
 	CompanionChatterClock = now;
-	LastSaveLoadTime = now;
+	StoreShared(LastSaveLoadTime, now);
 
 	// INI files without a single profile leave nothing to apply; the game
 	// keeps its own settings.
@@ -41,4 +56,9 @@ void InitializeGameData()
 		return;
 	}
 	ApplyProfile(Profiles.front());
+}
+
+void InitializeGameData()
+{
+	RunOnRuntime([captured = CaptureGameData()] { InitializeGameData(captured); });
 }

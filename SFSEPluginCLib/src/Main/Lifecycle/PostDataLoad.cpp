@@ -1,23 +1,22 @@
 #include "Lifecycle/PostDataLoad.h"
 
-#include <mutex>
-#include <string>
+#include <exception>
 
 #include "Dialogue/PassengerIdleChatterFix.h"
 #include "Helpers/AddressText.h"
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/InitializeGameData.h"
-#include "Lifecycle/SharedState.h"
+#include "Lifecycle/MenuState.h"
+#include "Lifecycle/Reloads.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/VisibilityHook.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
+#include "Runtime/MenuQueries.h"
 #include "SFSE/API.h"
 #include "SFSE/Trampoline.h"
-#include "Settings/DefaultIni.h"
-#include "Settings/IniFile.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
-#include "Settings/ProfileLoading.h"
 
 namespace
 {
@@ -50,40 +49,48 @@ namespace
 
 void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 {
-	if (!a_message || a_message->type != SFSE::MessagingInterface::kPostDataLoad) {
-		return;
-	}
-	LOG_INFO("kPostDataLoad");
-
-	// The hook runs on the game's threads from the moment it is installed.
-	std::unique_lock lock(SharedStateMutex);
-	if (!DoesIniExist(std::string(VanillaIniName), "")) {
-		CreateDefaultIni();
-	}
-	ReloadAllProfilesAndSettings(true);
-	DumpAllProfiles();
-
-	const bool bFirstInstallation = !bHooksInstalled;
-	bHooksInstalled = true;
-	if (bFirstInstallation) {
-		InstallVisibilityHook();
-	}
-	InitializeGameData();
-	lock.unlock();
-
-	if (bFirstInstallation) {
-		PrepareTrampoline();
-		using PassengerIdleChatterFix::PassengerIdleChatterFunc;
-		auto& trampoline = SFSE::DefaultTrampoline();
-		const auto first = DialogueCallSite(RE::IDs::DialogueCallSites::FirstCall);
-		if (PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, first)) {
-			LOG_INFO("successfully patched SayDialogue01 at ", GetAddressAsHex(first, true));
+	// The host is C code: nothing may unwind into it.
+	try {
+		if (!a_message || a_message->type != SFSE::MessagingInterface::kPostDataLoad) {
+			return;
 		}
-		const auto second = DialogueCallSite(RE::IDs::DialogueCallSites::SecondCall);
-		if (PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, second)) {
-			LOG_INFO("successfully patched SayDialogue02 at ", GetAddressAsHex(second, true));
+		LOG_INFO("kPostDataLoad");
+
+		// Another message's hook may run on the game's threads already: the
+		// profiles are read aside and put in force in one step.
+		RunOnRuntime([reload = ReadProfilesAndSettings(ReloadKind::kInstallation)]() mutable {
+			InstallIfNewer(reload);
+			DumpAllProfiles();
+		});
+
+		const bool bFirstInstallation = !bHooksInstalled;
+		bHooksInstalled = true;
+		if (bFirstInstallation) {
+			// The hook learns of videos and the credits from menu events,
+			// whose sink comes last: until then, from the game.
+			AskGameWhichMenusAreOpen(GetUIToAsk());
+			InstallVisibilityHook();
 		}
-		RegisterEventSinks();
+		InitializeGameData();
+
+		if (bFirstInstallation) {
+			PrepareTrampoline();
+			using PassengerIdleChatterFix::PassengerIdleChatterFunc;
+			auto& trampoline = SFSE::DefaultTrampoline();
+			const auto first = DialogueCallSite(RE::IDs::DialogueCallSites::FirstCall);
+			if (PassengerIdleChatterFunc::InstallSayDialogue01(trampoline, first)) {
+				LOG_INFO("successfully patched SayDialogue01 at ", GetAddressAsHex(first, true));
+			}
+			const auto second = DialogueCallSite(RE::IDs::DialogueCallSites::SecondCall);
+			if (PassengerIdleChatterFunc::InstallSayDialogue02(trampoline, second)) {
+				LOG_INFO("successfully patched SayDialogue02 at ", GetAddressAsHex(second, true));
+			}
+			RegisterEventSinks();
+		}
+		LOG_INFO("Installation complete");
+	} catch (const std::exception& e) {
+		LOG_ERROR("can't install | ", e.what());
+	} catch (...) {
+		LOG_ERROR("can't install | unknown error");
 	}
-	LOG_INFO("Installation complete");
 }

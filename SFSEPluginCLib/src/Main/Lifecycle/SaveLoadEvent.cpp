@@ -1,9 +1,12 @@
 #include "Lifecycle/SaveLoadEvent.h"
 
 #include <cstring>
-#include <mutex>
+#include <string_view>
+#include <utility>
 
 #include "Lifecycle/GameData.h"
+#include "Lifecycle/Reloads.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SharedState.h"
 #include "Lifecycle/StringValues.h"
 #include "Runtime/ApplyProfile.h"
@@ -13,7 +16,6 @@
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
-#include "Settings/ProfileLoading.h"
 #include "Settings/Profiles.h"
 
 namespace
@@ -38,32 +40,36 @@ namespace
 	}
 }
 
+void ReapplyCurrentProfile(std::string_view a_caller)
+{
+	if (const auto index = FindCurrentProfileIndex(); index >= 0) {
+		LOG_INFO_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could be found in Profiles; reapplying profile");
+		SaveCurrentProfile(index);
+	} else {
+		LOG_WARNING_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could not be found in Profiles; reapplying Default profile");
+		SaveCurrentProfile(0);
+	}
+	DumpAllProfiles();
+	ApplyProfile(CurrentProfile);
+}
+
 void HandleSaveLoadEvent()
 {
-	{
-		const std::lock_guard lock(SharedStateMutex);
-		const auto now = GetSteadyClockNanoseconds();
-		const auto elapsed = now - LastSaveLoadTime;
-		LastSaveLoadTime = now;
-		if (elapsed < kQuietNanoseconds) {
-			LOG_WARNING("could not reload profiles and settings | elapsed [", elapsed / 1'000'000, "]");
-		} else {
-			// Every line under this function's own name.
-			LOG_INFO("reloading all profiles and settings...");
-			ReloadAllProfilesAndSettings(false);
-			if (const auto index = FindCurrentProfileIndex(); index >= 0) {
-				LOG_INFO("current profile [", CurrentProfile.sProfileName, "] could be found in Profiles; reapplying profile");
-				SaveCurrentProfile(index);
-			} else {
-				LOG_WARNING("current profile [", CurrentProfile.sProfileName, "] could not be found in Profiles; reapplying Default profile");
-				SaveCurrentProfile(0);
-			}
-			DumpAllProfiles();
-			ApplyProfile(CurrentProfile);
-		}
+	const auto now = GetSteadyClockNanoseconds();
+	const auto elapsed = now - std::atomic_ref(LastSaveLoadTime).exchange(now, std::memory_order_relaxed);
+	if (elapsed < kQuietNanoseconds) {
+		LOG_WARNING("could not reload profiles and settings | elapsed [", elapsed / 1'000'000, "]");
+	} else {
+		// The files are read while frames go on with the profiles in force;
+		// the new ones take over in one step.
+		LOG_INFO("reloading all profiles and settings...");
+		RunOnRuntime([reload = ReadProfilesAndSettings(ReloadKind::kRefresh)]() mutable {
+			InstallIfNewer(reload);
+			ReapplyCurrentProfile("HandleSaveLoadEvent");
+		});
 	}
 
-	StoreShared(Player3D, Update3DVFuncStruct::GetPlayer3D());
+	RunOnRuntime([player3D = Update3DVFuncStruct::GetPlayer3D()] { StoreShared(Player3D, player3D); });
 	if (!IsMenuOpen(GetUIToAsk(), "PauseMenu") && LoadShared(iTestStringValues) > 0) {
 		CopyFirstStringValueInto(StringValueGroup::kA);
 		LOG_INFO("String values can be tested now");

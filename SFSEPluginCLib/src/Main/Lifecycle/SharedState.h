@@ -1,16 +1,31 @@
 #pragma once
-// The plugin's state is shared by the per-frame hook, which runs on the
-// game's threads, and the event handlers, which run on the thread that
-// delivers events. Profiles, CurrentProfile and every run of the vehicle
-// runtime or of a reload are guarded by one lock; the hook takes it only
-// for the player's own node, so other nodes pass without it. The captured
-// pointers and the string value slots are also read on that lock-free path:
-// they are loaded and stored whole with LoadShared and StoreShared.
+// The plugin's state is shared by the game's threads: the per-frame hook
+// (possibly on several threads at once), the event sinks, the dialogue call
+// sites, and the plugin's own threads. The game must never wait for the
+// plugin, and the plugin must never deadlock with the game's own locks,
+// which it cannot see. Two locks of ours, in this order:
+//
+// 1. ReloadMutex: one reload of the INI files at a time, so that results are
+//    put in force in the order their files were read. Waited for by the
+//    event sinks and the plugin's own threads, only ever tried by a frame.
+//    Its holder reads files and writes the log: it never calls the game and
+//    never waits for a lock.
+// 2. RuntimeMutex: Profiles, CurrentProfile, the global settings, the
+//    captured game data, the rear view and the clocks. Never waited for, by
+//    any thread: a frame that can't have it falls back to its previous
+//    decision, any other thread queues its work for the holder to run
+//    (RuntimeWork.h). Its holder may call into the game, since no thread can
+//    be waiting for it while holding a lock the game's function wants.
+//
+// A frame's path for nodes that aren't the player's takes no lock at all:
+// the captured pointers, the string value slots and iTestStringValues are
+// loaded and stored whole (LoadShared, StoreShared), each a fact of its own.
 #include <atomic>
 #include <mutex>
 #include <type_traits>
 
-extern std::mutex SharedStateMutex;
+extern std::mutex ReloadMutex;
+extern std::mutex RuntimeMutex;
 
 template <class T>
 T LoadShared(T& a_value) noexcept
@@ -23,3 +38,20 @@ void StoreShared(T& a_value, std::type_identity_t<T> a_new) noexcept
 {
 	std::atomic_ref<T>(a_value).store(a_new, std::memory_order_relaxed);
 }
+
+// RuntimeMutex, tried once. Whoever gets it first runs the work queued for
+// its holder, and again after letting it go (work queued meanwhile would
+// otherwise wait for the next holder).
+class RuntimeLock
+{
+public:
+	RuntimeLock() noexcept;
+	~RuntimeLock();
+	RuntimeLock(const RuntimeLock&) = delete;
+	RuntimeLock& operator=(const RuntimeLock&) = delete;
+
+	explicit operator bool() const noexcept { return _bOwned; }
+
+private:
+	bool _bOwned;
+};

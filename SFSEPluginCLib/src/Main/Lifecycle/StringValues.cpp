@@ -31,7 +31,7 @@ namespace
 
 	void Store(StringValueSlot& a_slot, std::uint64_t a_value) noexcept
 	{
-		if (auto* address = LoadShared(a_slot.address)) {
+		if (auto* address = LoadShared(a_slot.address); address && *address != a_value) {
 			*address = a_value;
 		}
 	}
@@ -66,14 +66,15 @@ void RestoreStringValues(StringValueGroup a_group) noexcept
 	}
 }
 
-void CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
+std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
 {
+	std::array<StringValueSlot, 9> slots{};
 	for (std::size_t i = 0; i < a_addresses.size(); ++i) {
 		auto* address = a_addresses[i];
 		if (!address) {
 			ShowErrorAndExit(kMissingSlotTexts[i]);
 		}
-		StoreShared(StringValueSlots[i].address, address);
-		StoreShared(StringValueSlots[i].savedValue, *address);
+		slots[i] = { address, *address };
 	}
+	return slots;
 }

@@ -11,15 +11,19 @@ enum class StringValueGroup
 	kB,
 };
 
-// Stores slot 1's saved value into every slot of a_group.
+// Makes every slot of a_group hold slot 1's saved value. A slot that holds
+// it already isn't written: the hook asks on every fade node, and a store
+// to a line the game's threads read costs them more than a look.
 void CopyFirstStringValueInto(StringValueGroup a_group) noexcept;
 
-// Stores each slot of a_group's own saved value back into it.
+// Makes each slot of a_group hold its own saved value again, likewise.
 void RestoreStringValues(StringValueGroup a_group) noexcept;
 
 // Where the game keeps the nine slots, resolved once per process.
 const std::array<std::uint64_t*, 9>& GetStringValueSlotAddresses();
 
-// Captures every slot's address and current value; shows "Internal error:
-// code .." and ends the process at the first slot without an address.
-void CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses);
+struct StringValueSlot;
+
+// Every slot's address and current value; shows "Internal error: code .."
+// and ends the process at the first slot without an address.
+std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses);

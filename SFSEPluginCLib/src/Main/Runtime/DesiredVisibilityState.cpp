@@ -1,19 +1,19 @@
 #include "Runtime/Update3DVFuncStruct.h"
 
-#include <mutex>
+#include <atomic>
 
 #include "Helpers/AddressText.h"
 #include "Helpers/FormLookup.h"
 #include "Lifecycle/GameData.h"
+#include "Lifecycle/MenuState.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SharedState.h"
 #include "Lifecycle/StringValues.h"
 #include "RE/BSFadeNode.h"
-#include "RE/GameString.h"
 #include "RE/PlayerActor.h"
 #include "RE/PlayerCamera.h"
 #include "RE/ReferenceLock.h"
 #include "RE/UI.h"
-#include "Runtime/MenuQueries.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
@@ -25,6 +25,10 @@ namespace
 		kNoVehicleView = 0,
 		kFirstPersonView = 1,
 	};
+
+	// What the player's node got on the last pass that ran: a pass that
+	// can't have the runtime's lock gives the same again.
+	std::atomic<bool> bPlayerNodeGotZero{ false };
 
 	// Slots 2 and 3 follow the view mode only while the test switch is off,
 	// slots 4 to 9 unless it is 2.
@@ -47,39 +51,101 @@ namespace
 			if (groupB) {
 				RestoreStringValues(StringValueGroup::kB);
 			}
-			StoreShared(RearViewState, 0);
+			if (LoadShared(RearViewState) != 0) {
+				StoreShared(RearViewState, 0);
+			}
 		}
-	}
-
-	// Both names are built and released; the credits are asked about only
-	// while no video plays.
-	bool IsVideoOrCreditsMenuOpen()
-	{
-		const auto* ui = GetUIToAsk();
-		if (!ui) {
-			return false;
-		}
-		const RE::GameString bink("PlayBinkMenu");
-		const RE::GameString credits("EndGameCreditsMenu");
-		return ui->IsMenuOpen(bink) || ui->IsMenuOpen(credits);
 	}
 
 	// A video or the end credits: the game may have made its objects anew.
+	// One thread refreshes at a time; the others' nodes go on meanwhile.
 	void RefreshCaches()
 	{
+		const RuntimeLock lock;
+		if (!lock) {
+			return;
+		}
 		StoreShared(PlayerRef, RE::PlayerActor::GetSingleton());
 		StoreShared(UIRef, RE::UI::GetSingleton());
 		StoreShared(PlayerCameraRef, RE::PlayerCamera::GetSingleton());
 		StoreShared(Player3D, Update3DVFuncStruct::GetPlayer3D());
 		StoreShared(FormSFBGS004_017, GetFormFromFile("017", "SFBGS004.esm"));
 	}
+
+	// The player's 3D as captured, else as the game has it now (kept when
+	// the runtime's lock is free).
+	RE::NiAVObject* GetCapturedPlayer3D()
+	{
+		if (auto* player3D = LoadShared(Player3D)) {
+			return player3D;
+		}
+		auto* player3D = Update3DVFuncStruct::GetPlayer3D();
+		if (player3D) {
+			if (const RuntimeLock lock; lock) {
+				StoreShared(Player3D, player3D);
+			}
+		}
+		return player3D;
+	}
+
+	// The player's own node: the gates and the vehicle runtime, with the
+	// runtime's state held still. Never waits: while another thread holds
+	// that state, the node gets what it got last time.
+	std::uint8_t RunPlayerNodePass(std::uint8_t a_viewMode, std::uint8_t a_visibilityState)
+	{
+		const RuntimeLock lock;
+		if (!lock) {
+			return bPlayerNodeGotZero.load(std::memory_order_relaxed) ? 0 : a_visibilityState;
+		}
+		const auto gameState = [&] {
+			bPlayerNodeGotZero.store(false, std::memory_order_relaxed);
+			return a_visibilityState;
+		};
+
+		auto* player = LoadShared(PlayerRef);
+		const auto* cell = player ? RE::PlayerActor::GetParentCell(player) : nullptr;
+		if (!cell) {
+			LOG_INFO_AS("GetDesiredVisibilityState", "can't apply patch | ParentCell");
+			return gameState();
+		}
+		if (cell->IsInterior()) {
+			LOG_INFO_AS("GetDesiredVisibilityState", "can't apply patch | IsInterior");
+			return gameState();
+		}
+		if (RE::IsGameMenuPaused()) {
+			LOG_INFO_AS("GetDesiredVisibilityState", "can't apply patch | IsGameMenuPaused");
+			return gameState();
+		}
+		if (Update3DVFuncStruct::IsInVehicle(player) == 0.0f) {
+			StoreShared(RearViewState, 0);
+			LOG_INFO_AS("GetDesiredVisibilityState", "can't apply patch | IsInVehicle");
+			return gameState();
+		}
+
+		Update3DVFuncStruct::UpdateCurrentProfile();
+		const bool rearView = a_viewMode == kFirstPersonView && Update3DVFuncStruct::EvaluateRearView();
+		const bool slowTime = Update3DVFuncStruct::EvaluateSlowTimeEffect();
+		if (!rearView && !slowTime && (CurrentProfile.bCompanionChatterAllowInThirdPerson || a_viewMode == kFirstPersonView)) {
+			Update3DVFuncStruct::EvaluateCompanionChatter();
+		}
+		LOG_INFO_AS("GetDesiredVisibilityState", "applying patch");
+		bPlayerNodeGotZero.store(true, std::memory_order_relaxed);
+		return 0;
+	}
 }
 
+// Runs for every fade node the game evaluates, on the game's threads. A node
+// that isn't the player's takes no lock, makes no call into the game and
+// allocates nothing while logging is off.
 std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_node, std::uint8_t visibilityState)
 {
 	try {
 		LOG_INFO("3D ", GetAddressAsHex(reinterpret_cast<std::uintptr_t>(a_node), false), " | visibilityState [",
 			static_cast<unsigned>(visibilityState), "]");
+		// Work an event left for the runtime's lock while a frame held it.
+		if (HasQueuedRuntimeWork()) {
+			const RuntimeLock lock;
+		}
 
 		const auto* camera = LoadShared(PlayerCameraRef);
 		if (!camera) {
@@ -103,50 +169,15 @@ std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_no
 			return visibilityState;
 		}
 
-		auto* player3D = LoadShared(Player3D);
+		auto* player3D = GetCapturedPlayer3D();
 		if (!player3D) {
-			player3D = GetPlayer3D();
-			StoreShared(Player3D, player3D);
-			if (!player3D) {
-				LOG_INFO("can't apply patch | Player's 3D");
-				return visibilityState;
-			}
+			LOG_INFO("can't apply patch | Player's 3D");
+			return visibilityState;
 		}
 		if (static_cast<RE::NiAVObject*>(a_node) != player3D) {
 			return visibilityState;
 		}
-
-		// The player's own node: the gates and the vehicle runtime, with
-		// Profiles and CurrentProfile held still.
-		const std::lock_guard lock(SharedStateMutex);
-		auto* player = LoadShared(PlayerRef);
-		const auto* cell = player ? RE::PlayerActor::GetParentCell(player) : nullptr;
-		if (!cell) {
-			LOG_INFO("can't apply patch | ParentCell");
-			return visibilityState;
-		}
-		if (cell->IsInterior()) {
-			LOG_INFO("can't apply patch | IsInterior");
-			return visibilityState;
-		}
-		if (RE::IsGameMenuPaused()) {
-			LOG_INFO("can't apply patch | IsGameMenuPaused");
-			return visibilityState;
-		}
-		if (Update3DVFuncStruct::IsInVehicle(player) == 0.0f) {
-			StoreShared(RearViewState, 0);
-			LOG_INFO("can't apply patch | IsInVehicle");
-			return visibilityState;
-		}
-
-		Update3DVFuncStruct::UpdateCurrentProfile();
-		const bool rearView = viewMode == kFirstPersonView && Update3DVFuncStruct::EvaluateRearView();
-		const bool slowTime = Update3DVFuncStruct::EvaluateSlowTimeEffect();
-		if (!rearView && !slowTime && (CurrentProfile.bCompanionChatterAllowInThirdPerson || viewMode == kFirstPersonView)) {
-			Update3DVFuncStruct::EvaluateCompanionChatter();
-		}
-		LOG_INFO("applying patch");
-		return 0;
+		return RunPlayerNodePass(viewMode, visibilityState);
 	} catch (...) {
 		LOG_WARNING("can't apply patch | unknown error");
 		return visibilityState;
@@ -155,12 +186,16 @@ std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_no
 
 RE::NiAVObject* Update3DVFuncStruct::GetPlayer3D()
 {
-	auto* player = LoadShared(PlayerRef);
-	if (!player) {
+	return GetPlayer3DOf(LoadShared(PlayerRef));
+}
+
+RE::NiAVObject* Update3DVFuncStruct::GetPlayer3DOf(RE::Actor* a_player)
+{
+	if (!a_player) {
 		return nullptr;
 	}
-	const RE::ReferenceLockGuard lock(RE::detail::address_at(player, RE::PlayerActor::kLockOffset));
-	const auto* loaded = RE::detail::read_at<const void*>(player, RE::PlayerActor::kLoadedDataOffset);
+	const RE::ReferenceLockGuard lock(RE::detail::address_at(a_player, RE::PlayerActor::kLockOffset));
+	const auto* loaded = RE::detail::read_at<const void*>(a_player, RE::PlayerActor::kLoadedDataOffset);
 	// A player whose 3D isn't loaded has nothing to point at.
 	return loaded ? RE::detail::read_at<RE::NiAVObject*>(loaded, RE::PlayerActor::kRootNodeOffset) : nullptr;
 }

@@ -1,6 +1,7 @@
 #include "Runtime/Update3DVFuncStruct.h"
 
 #include "Helpers/GameSettings.h"
+#include "Lifecycle/SharedState.h"
 #include "Runtime/Hotkeys.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
@@ -29,7 +30,7 @@ bool Update3DVFuncStruct::EvaluateRearView()
 		SetGameSetting(HeadTranslationMinX, "0", FloatSetting);
 		SetGameSetting(HeadTranslationMaxY, "0", FloatSetting);
 		SetGameSetting(MaxAbsYaw, "-180.0", FloatSetting);
-		RearViewState = 1;
+		StoreShared(RearViewState, 1);
 		return true;
 	}
 
@@ -38,14 +39,14 @@ bool Update3DVFuncStruct::EvaluateRearView()
 	SetGameSetting(HeadTranslationMaxY, profile.sPlayerFirstPersonCameraOffsetMaxY, FloatSetting);
 	// The camera swings back from behind only through a yaw limit of 0.0,
 	// held for one pass, before the profile's limit returns.
-	if (RearViewState == 1) {
+	if (const auto state = LoadShared(RearViewState); state == 1) {
 		LOG_INFO("Rear View deactivated | resetting camera");
 		SetGameSetting(MaxAbsYaw, "0.0", FloatSetting);
-		RearViewState = 2;
-	} else if (RearViewState == 2) {
+		StoreShared(RearViewState, 2);
+	} else if (state == 2) {
 		LOG_INFO("Rear View deactivated | camera has been reset");
 		SetGameSetting(MaxAbsYaw, profile.sPlayerFirstPersonCameraPanoramicAngleLeftRight, FloatSetting);
-		RearViewState = 0;
+		StoreShared(RearViewState, 0);
 	}
 	return false;
 }

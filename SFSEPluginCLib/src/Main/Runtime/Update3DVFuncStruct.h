@@ -3,7 +3,8 @@
 // fade node which visibility state it wants; for the player's own 3D, while
 // the player sits in a vehicle in an exterior, the hook runs the runtime in
 // this order: profile switch, rear view (first-person view only), slow time,
-// companion chatter. Everything here runs on the hook's thread.
+// companion chatter. The runtime runs on a frame's thread holding
+// RuntimeMutex (Lifecycle/SharedState.h), which it only ever tries.
 #include <cstdint>
 
 namespace RE
@@ -15,7 +16,8 @@ namespace RE
 
 // The rear view: 0 inactive (the profile's yaw limit), 1 shown (yaw -180),
 // 2 released (yaw 0.0 for one pass before the profile's limit returns). The
-// hook puts it back to 0 outside the first-person vehicle view.
+// hook puts it back to 0 outside the first-person vehicle view, on any node:
+// loaded and stored whole.
 extern std::int32_t RearViewState;
 
 struct Update3DVFuncStruct
@@ -26,6 +28,8 @@ struct Update3DVFuncStruct
 	// The player's root scene node, read under the player's reference lock;
 	// null without a player.
 	static RE::NiAVObject* GetPlayer3D();
+	// The same for a_player (null: none).
+	static RE::NiAVObject* GetPlayer3DOf(RE::Actor* a_player);
 
 	// Makes the profile named after the driven vehicle current and applies
 	// it, once per change of vehicle; the first profile stands in for a

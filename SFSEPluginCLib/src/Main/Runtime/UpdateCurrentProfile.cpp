@@ -1,10 +1,13 @@
 #include "Runtime/Update3DVFuncStruct.h"
 
 #include <cstddef>
+#include <mutex>
 #include <string>
 #include <string_view>
 
 #include "Helpers/FormNames.h"
+#include "Lifecycle/Reloads.h"
+#include "Lifecycle/SharedState.h"
 #include "Lifecycle/GameData.h"
 #include "RE/Natives.h"
 #include "RE/TESObjectREFR.h"
@@ -12,7 +15,6 @@
 #include "Runtime/ForcedProfileReload.h"
 #include "Runtime/SteadyClock.h"
 #include "Settings/Logging.h"
-#include "Settings/ProfileLoading.h"
 #include "Settings/Profiles.h"
 
 namespace
@@ -74,14 +76,21 @@ void Update3DVFuncStruct::UpdateCurrentProfile()
 	const std::string VehicleName = GetReferenceName(vehicle);
 
 	// While the INI files yield no profile, a reload is tried again only
-	// once its interval has passed; the passes between stay silent.
+	// once its interval has passed; the passes between stay silent. A frame
+	// doesn't wait for another thread's reload: its result comes anyway.
 	if (Profiles.empty()) {
 		const auto now = GetSteadyClockNanoseconds();
 		if (!IsForcedProfileReloadDue(ForcedProfileReload, now)) {
 			return;
 		}
+		std::unique_lock reloading(ReloadMutex, std::try_to_lock);
+		if (!reloading) {
+			return;
+		}
 		LOG_ERROR("Profiles.size == 0; force reloading all profiles and settings");
-		ReloadAllProfilesAndSettings(false);
+		auto reload = ReadProfilesAndSettingsLocked(ReloadKind::kRefresh);
+		reloading.unlock();
+		InstallIfNewer(reload);
 		ForcedProfileReload.iLastAttempt = now;
 		ForcedProfileReload.bFailed = Profiles.empty();
 		if (ForcedProfileReload.bFailed) {

@@ -1,5 +1,6 @@
 #include "Settings/GlobalSettings.h"
 
+#include <atomic>
 #include <string>
 
 #include "Settings/IniFile.h"
@@ -18,20 +19,27 @@ namespace
 	}
 
 	// Stores a given value from 1 to 254; anything else changes nothing.
-	void ApplyTestStringValuesText(const std::string& a_text)
+	void ApplyTestStringValuesText(const std::string& a_text, std::int32_t& a_value)
 	{
 		if (const auto value = ParseIntegerValue(a_text); value && IsInAcceptedRange(*value)) {
-			iTestStringValues = *value;
+			a_value = *value;
 		}
 	}
 }
 
-void ReloadGlobalSettings(bool* bLoggingTemp)
+GlobalSettingsValues GetGlobalSettingsInForce() noexcept
 {
-	if (!bLoggingTemp) {
-		LOG_ERROR("bLoggingTemp is nullptr");
+	return { bLogging.load(std::memory_order_relaxed), bCreateVanillaINIBackup,
+		std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed) };
+}
+
+void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
+{
+	if (!bLoggingTemp || !a_values) {
+		LOG_ERROR(bLoggingTemp ? "a_values is nullptr" : "bLoggingTemp is nullptr");
 		return;
 	}
+	auto& values = *a_values;
 
 	// Vanilla: a key it doesn't give falls back to the built-in value
 	// (bLogging excepted, which stays with the caller).
@@ -43,17 +51,17 @@ void ReloadGlobalSettings(bool* bLoggingTemp)
 			*bLoggingTemp = ParseSwitchValue(text);
 		}
 		const auto backup = ReadGlobalValue(VanillaIniName, "bCreateVanillaINIBackup");
-		bCreateVanillaINIBackup = backup.empty() || ParseSwitchValue(backup);
+		values.bCreateVanillaINIBackup = backup.empty() || ParseSwitchValue(backup);
 		if (const auto text = ReadGlobalValue(VanillaIniName, "iTestStringValues"); text.empty()) {
-			iTestStringValues = 0;
+			values.iTestStringValues = 0;
 		} else {
-			ApplyTestStringValuesText(text);
+			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
 	}
 
 	// Custom: only the keys it gives change anything.
 	if (!DoesIniExist(std::string(CustomIniName), "")) {
-		if (!bLogging) {
+		if (!IsPluginLoggingOn()) {
 			return;
 		}
 		LOG_WARNING("could not reload settings from CustomINI | DoesIniExist");
@@ -63,14 +71,22 @@ void ReloadGlobalSettings(bool* bLoggingTemp)
 			*bLoggingTemp = ParseSwitchValue(text);
 		}
 		if (const auto text = ReadGlobalValue(CustomIniName, "bCreateVanillaINIBackup"); !text.empty()) {
-			bCreateVanillaINIBackup = ParseSwitchValue(text);
+			values.bCreateVanillaINIBackup = ParseSwitchValue(text);
 		}
 		if (const auto text = ReadGlobalValue(CustomIniName, "iTestStringValues"); !text.empty()) {
-			ApplyTestStringValuesText(text);
+			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
 	}
 
 	LOG_INFO("[Global] bLogging -> ", static_cast<int>(*bLoggingTemp));
-	LOG_INFO("[Global] bCreateVanillaINIBackup -> ", static_cast<int>(bCreateVanillaINIBackup));
-	LOG_INFO("[Global] iTestStringValues -> ", iTestStringValues);
+	LOG_INFO("[Global] bCreateVanillaINIBackup -> ", static_cast<int>(values.bCreateVanillaINIBackup));
+	LOG_INFO("[Global] iTestStringValues -> ", values.iTestStringValues);
+}
+
+void ReloadGlobalSettings(bool* bLoggingTemp)
+{
+	auto values = GetGlobalSettingsInForce();
+	ReloadGlobalSettings(bLoggingTemp, &values);
+	bCreateVanillaINIBackup = values.bCreateVanillaINIBackup;
+	std::atomic_ref(iTestStringValues).store(values.iTestStringValues, std::memory_order_relaxed);
 }

@@ -7,9 +7,27 @@
 extern bool bCreateVanillaINIBackup;
 
 // A test switch for the game's string value slots: 0 is off, else 1 to 254.
+// Read by the per-frame hook on every node: loaded and stored whole.
 extern std::int32_t iTestStringValues;
 
+// One reading of the global settings, before it is put in force.
+struct GlobalSettingsValues
+{
+	bool bLogging{ false };
+	bool bCreateVanillaINIBackup{ true };
+	std::int32_t iTestStringValues{ 0 };
+};
+
+// The global settings in force now.
+GlobalSettingsValues GetGlobalSettingsInForce() noexcept;
+
 // Reads "Global" from the vanilla INI, then from the custom INI, whose keys
-// win. The "bLogging" value goes to *bLoggingTemp; the caller decides when
-// it takes effect. A key that neither file gives leaves *bLoggingTemp as it is.
+// win, into *a_values, which starts from the caller's values: a key the
+// vanilla INI lacks falls back to the built-in value, one neither file gives
+// leaves the value as it was. The "bLogging" value goes to *bLoggingTemp
+// instead, left as it is when neither file gives it; the caller decides
+// when it takes effect.
+void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values);
+
+// The same, straight into the global settings in force.
 void ReloadGlobalSettings(bool* bLoggingTemp);

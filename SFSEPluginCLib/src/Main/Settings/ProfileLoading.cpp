@@ -6,6 +6,7 @@
 #include "Settings/GlobalSettings.h"
 #include "Settings/IniBackup.h"
 #include "Settings/IniFile.h"
+#include "Settings/LoadedSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileFields.h"
 #include "Settings/Profiles.h"
@@ -40,19 +41,21 @@ void ReloadSettings(std::string iniName, std::string sectionName, Profile* apply
 	FillValueTexts(*applyToProfile);
 }
 
-void ReloadAllProfilesAndSettings(bool a_createBackup)
+void ReloadAllProfilesAndSettings(bool a_createBackup, LoadedSettings* a_into)
 {
 	if (a_createBackup) {
 		CreateBackupOfINI(std::string(VanillaIniName));
 	}
 
 	// The reload reports itself whatever the files say; their "bLogging"
-	// takes effect at the end.
+	// takes effect when the result is put in force.
+	const ScopedForcedLogging reportsItself;
 	bool bLoggingTemp = false;
-	bLogging = true;
 
-	Profiles.clear();
-	ReloadGlobalSettings(&bLoggingTemp);
+	auto& profiles = a_into->profiles;
+	profiles.clear();
+	a_into->globals = GetGlobalSettingsInForce();
+	ReloadGlobalSettings(&bLoggingTemp, &a_into->globals);
 
 	static constexpr IniSource sources[] = {
 		{ VanillaIniName, "Tarmacor.ini", "VanillaINI" },
@@ -75,14 +78,21 @@ void ReloadAllProfilesAndSettings(bool a_createBackup)
 			}
 			Profile profile;
 			profile.sProfileName = name;
-			LOG_INFO("adding Profile [", name, "] from ", source.sLogTerm, " to Profiles | Profiles.size == ", Profiles.size());
+			LOG_INFO("adding Profile [", name, "] from ", source.sLogTerm, " to Profiles | Profiles.size == ", profiles.size());
 			ReloadSettings(std::string(source.sBaseName), name, &profile);
-			Profiles.push_back(std::move(profile));
+			profiles.push_back(std::move(profile));
 		}
 	}
 
 	if (!bLoggingTemp) {
 		LOG_INFO("logging was requested to be turned off");
-		bLogging = false;
 	}
+	a_into->globals.bLogging = bLoggingTemp;
+}
+
+void ReloadAllProfilesAndSettings(bool a_createBackup)
+{
+	LoadedSettings settings;
+	ReloadAllProfilesAndSettings(a_createBackup, &settings);
+	InstallLoadedSettings(settings);
 }

@@ -10,7 +10,14 @@ struct Profile;
 // the record's value; the ten value texts are always filled.
 void ReloadSettings(std::string iniName, std::string sectionName, Profile* applyToProfile);
 
-// Rebuilds Profiles from both INI files after reloading the global
-// settings; with a_createBackup the vanilla INI is backed up first. Logs
-// throughout, then applies the "bLogging" the files ask for.
+struct LoadedSettings;
+
+// Reads the global settings and every profile of both INI files into
+// *a_into, leaving the ones in force alone; with a_createBackup the vanilla
+// INI is backed up first. The reload's lines are written whatever bLogging
+// says; the "bLogging" the files ask for is in a_into->globals.
+void ReloadAllProfilesAndSettings(bool a_createBackup, LoadedSettings* a_into);
+
+// The same, then put in force at once (for a caller that is alone with
+// Profiles: the INI checker, or one that keeps the frames out).
 void ReloadAllProfilesAndSettings(bool a_createBackup);

@@ -1,5 +1,7 @@
 #pragma once
-// The loaded profiles and the active one.
+// The loaded profiles and the active one. In the game, both belong to the
+// holder of RuntimeMutex (Lifecycle/SharedState.h); a reload builds a new
+// list aside and swaps it in.
 #include <cstdint>
 #include <vector>
 
