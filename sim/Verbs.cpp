@@ -38,6 +38,11 @@ namespace sim
 		}
 	}
 
+	std::uint8_t evaluate_fade_node(game::NiNode& a_node)
+	{
+		return ask(a_node);
+	}
+
 	std::uint8_t run_frame()
 	{
 		auto& scene = world().scene;

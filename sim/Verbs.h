@@ -17,6 +17,9 @@ namespace sim
 	// answer in lastResult. Returns the player's root's answer.
 	std::uint8_t run_frame();
 
+	// The game asks one fade node, as run_frame() asks each.
+	std::uint8_t evaluate_fade_node(game::NiNode& a_node);
+
 	// The game picks an idle line for a_speaker: the dialogue function runs
 	// through its first call site (first == true) or its second.
 	struct IdleLine

@@ -154,4 +154,23 @@ namespace
 		EXPECT_EQ(destroy(saveSink, 1), saveSink);
 		EXPECT_EQ(*static_cast<void* const* const*>(saveSink), saveTable);
 	}
+
+	TEST_F(Events, AReloadThatFindsTheRuntimeBusyIsPutInForceByTheNextFrame)
+	{
+		SaveCurrentProfile(1);
+		WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[REV-8]", "[Rover]", "[Global]", "bLogging=1" }));
+		auto first = EntryCount();
+		{
+			const RuntimeHeldElsewhere busy;
+			sim::load_game();  // returns without waiting for the runtime
+			EXPECT_TRUE(Reloaded(first));
+			EXPECT_EQ(Profiles.size(), 2u);
+		}
+		EXPECT_THAT(EntriesFrom(first), Not(Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile")));
+
+		first = EntryCount();
+		sim::run_frame();
+		EXPECT_EQ(Profiles.size(), 3u);
+		EXPECT_THAT(EntriesFrom(first), Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile"));
+	}
 }

@@ -7,6 +7,7 @@
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/GameData.h"
 #include "Lifecycle/PostDataLoad.h"
+#include "Lifecycle/SharedState.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
@@ -56,6 +57,24 @@ namespace test
 		if (world.events.saveLoad.count == 0) {
 			RegisterEventSinks();
 		}
+	}
+
+	GameSession::RuntimeHeldElsewhere::RuntimeHeldElsewhere()
+	{
+		std::promise<void> held;
+		auto isHeld = held.get_future();
+		_holder = std::thread([&held, release = _release.get_future()] {
+			const std::lock_guard lock(RuntimeMutex);
+			held.set_value();
+			release.wait();
+		});
+		isHeld.wait();
+	}
+
+	GameSession::RuntimeHeldElsewhere::~RuntimeHeldElsewhere()
+	{
+		_release.set_value();
+		_holder.join();
 	}
 
 	std::vector<std::string> GameSession::EntriesFrom(std::size_t a_first) const

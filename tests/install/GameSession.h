@@ -2,9 +2,11 @@
 // A test in the running game: a fresh world and game folder, the clock,
 // keys and message boxes of the simulation, the plugin's globals at their
 // start values, and the post-data-load message as the host sends it.
+#include <future>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -39,6 +41,19 @@ namespace test
 		// "<level>: <message>" of every log line from a_first on.
 		std::vector<std::string> EntriesFrom(std::size_t a_first) const;
 		std::size_t EntryCount() const { return log.entries().size(); }
+
+		// Another thread holds the runtime's lock (RuntimeMutex) for the
+		// object's life, as a frame or an event handler does.
+		class RuntimeHeldElsewhere
+		{
+		public:
+			RuntimeHeldElsewhere();
+			~RuntimeHeldElsewhere();
+
+		private:
+			std::promise<void> _release;
+			std::thread _holder;
+		};
 
 		// Moves the game's steady clock on.
 		void AdvanceMs(double a_milliseconds) { world.time.iSteadyNanoseconds += static_cast<std::int64_t>(a_milliseconds * 1'000'000.0); }

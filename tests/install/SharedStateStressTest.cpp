@@ -1,58 +1,245 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <string>
 #include <thread>
+#include <vector>
+
+#include <fmt/format.h>
 
 #include "GameSession.h"
-#include "Lifecycle/SaveLoadEvent.h"
+#include "Lifecycle/EventSinks.h"
+#include "Lifecycle/RuntimeWork.h"
 #include "Settings/Profiles.h"
 #include "sim/Verbs.h"
 
 namespace
 {
-	using SharedState = test::GameSession;
-
-	// The game's threads evaluate fade nodes while save/load events reload
-	// the INI files on another thread, the files alternately holding two
-	// profiles and none: no pass may crash or see a profile half-built.
-	TEST_F(SharedState, FramesAndReloadsOnTwoThreads)
+	// The profile fields the test follows, the game setting each becomes,
+	// and the set a value belongs to: field i of set s holds s * 10 + i + 1.
+	struct Field
 	{
-		const auto withProfiles = test::Ini({ "[Default]", "[REV-8]", "[Global]", "bLogging=0" });
-		const auto withoutProfiles = test::Ini({ "[Global]", "bLogging=0" });
-		WritePluginFile("Tarmacor.ini", withProfiles);
+		const char* key;
+		const char* setting;
+		float Profile::*member;
+	};
+	const Field kFields[] = {
+		{ "fPlayerFirstPersonCameraOffsetMinX", "fVehicleDriverHeadTranslationMinX:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMinX },
+		{ "fPlayerFirstPersonCameraOffsetMaxY", "fVehicleDriverHeadTranslationMaxY:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMaxY },
+		{ "fPlayerFirstPersonCameraOffsetMaxZ", "fVehicleDriverHeadTranslationMaxZ:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMaxZ },
+		{ "fPlayerFirstPersonCameraOffsetMaxX", "fVehicleDriverHeadTranslationMaxX:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMaxX },
+		{ "fPlayerFirstPersonCameraOffsetMinY", "fVehicleDriverHeadTranslationMinY:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMinY },
+		{ "fPlayerFirstPersonCameraOffsetMinZ", "fVehicleDriverHeadTranslationMinZ:Vehicle", &Profile::fPlayerFirstPersonCameraOffsetMinZ },
+		{ "fPlayerFirstPersonCameraPanoramicAngleDown", "fVehicleCameraFirstPersonMaxPitch", &Profile::fPlayerFirstPersonCameraPanoramicAngleDown },
+		{ "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "fVehicleCameraFirstPersonMaxAbsYaw", &Profile::fPlayerFirstPersonCameraPanoramicAngleLeftRight },
+		{ "fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode", "fVehicleCameraFirstPersonAimingMaxAbsYaw", &Profile::fPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode },
+	};
+	// The rear view writes the first two on every pass from the current
+	// profile; the others come only with a whole profile.
+	constexpr std::size_t kRearViewFields = 2;
+
+	int SetOf(float a_value)
+	{
+		const auto value = static_cast<int>(a_value);
+		return static_cast<float>(value) == a_value && value % 10 >= 1 && value % 10 <= 9 ? value / 10 : 0;
+	}
+
+	// Set 1 holds Default and REV-8, set 2 one profile more; the same values
+	// in every profile of a set.
+	std::string SetText(int a_set)
+	{
+		std::string fields;
+		for (std::size_t i = 0; i < std::size(kFields); ++i) {
+			fields += fmt::format("{}={}\r\n", kFields[i].key, a_set * 10 + static_cast<int>(i) + 1);
+		}
+		std::string text = "[Default]\r\n" + fields + "[REV-8]\r\n" + fields;
+		if (a_set == 2) {
+			text += "[Rover]\r\n" + fields;
+		}
+		return text + "[Global]\r\nbLogging=0\r\n";
+	}
+
+	// The set every followed field of a_profile comes from; 0 for a mix.
+	int SetOf(const Profile& a_profile)
+	{
+		const int set = SetOf(a_profile.*kFields[0].member);
+		for (const auto& field : kFields) {
+			if (SetOf(a_profile.*field.member) != set) {
+				return 0;
+			}
+		}
+		return set;
+	}
+
+	// The set the game's settings in a_first..a_last came from; 0 for a mix.
+	int SetOfSettings(sim::World& a_world, std::size_t a_first, std::size_t a_last)
+	{
+		const int set = SetOf(a_world.settings.find(kFields[a_first].setting)->value);
+		for (std::size_t i = a_first; i < a_last; ++i) {
+			if (SetOf(a_world.settings.find(kFields[i].setting)->value) != set) {
+				return 0;
+			}
+		}
+		return set;
+	}
+
+	// What a frame sees, looked at as a frame looks: holding the runtime.
+	// Each look notes what it found wrong.
+	class Probe
+	{
+	public:
+		explicit Probe(sim::World& a_world) :
+			_world(a_world) {}
+
+		void Look()
+		{
+			const int set = Profiles.size() == 2 ? 1 : Profiles.size() == 3 ? 2
+																			: 0;
+			for (const auto& profile : Profiles) {
+				if (SetOf(profile) != set || set == 0) {
+					Note(fmt::format("Profiles: {} of them, [{}] from set {}", Profiles.size(), profile.sProfileName, SetOf(profile)));
+				}
+			}
+			if (!CurrentProfile.sProfileName.empty() && SetOf(CurrentProfile) == 0) {
+				Note("CurrentProfile mixes two sets");
+			}
+			if (SetOfSettings(_world, kRearViewFields, std::size(kFields)) == 0) {
+				Note("the game's camera settings mix two sets");
+			}
+			if (SetOfSettings(_world, 0, kRearViewFields) == 0) {
+				Note("the rear view's head limits mix two sets");
+			}
+			++looks;
+		}
+
+		std::vector<std::string> Faults()
+		{
+			const std::lock_guard lock(_mutex);
+			return _faults;
+		}
+
+		std::atomic<int> looks{ 0 };
+
+	private:
+		void Note(std::string a_fault)
+		{
+			const std::lock_guard lock(_mutex);
+			if (_faults.size() < 10) {
+				_faults.push_back(std::move(a_fault));
+			}
+		}
+
+		sim::World& _world;
+		std::mutex _mutex;
+		std::vector<std::string> _faults;
+	};
+
+	class SharedState : public test::GameSession
+	{
+	protected:
+		// A rewrite within the file time's tick could be read as the old
+		// file: the time is moved on as well.
+		void WriteSet(int a_set)
+		{
+			WritePluginFile("Tarmacor.ini", SetText(a_set));
+			const auto path = game.plugins() / "Tarmacor.ini";
+			std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(++_writes));
+		}
+
+		void CloseTheCredits()
+		{
+			const sim::game::MenuOpenCloseEvent closing{ { world.strings.intern("EndGameCreditsMenu") }, 0 };
+			TarmacorMenuOpenCloseEvent.ProcessEvent(*reinterpret_cast<const RE::MenuOpenCloseEvent*>(&closing), nullptr);
+		}
+
+	private:
+		int _writes{ 0 };
+	};
+
+	// Player-node frames and other nodes' frames on two threads, save/load
+	// and end-credits events on a third while the vanilla INI flips between
+	// two profile sets, idle lines through the game's dialogue call sites on
+	// a fourth: the test ends (nothing deadlocks), and no look taken the way
+	// a frame looks ever finds two sets mixed.
+	TEST_F(SharedState, FramesEventsAndIdleLinesOnFourThreads)
+	{
+		world.forms.add_full("SFBGS004.esm", 0x02);
+		auto& vehicle = world.references.add_reference(0xFF000101, 0, &world.forms.add_form(0x02000017));
+		world.references.set_display_name(vehicle, world.strings.intern("REV-8"));
+		WriteSet(1);
 		Install();
+		world.references.player.vehicle = &vehicle;
 		world.references.player.fInVehicle = 1.0f;
 		world.camera.vehicleState.vehicleViewMode = 1;
-		for (int i = 0; i < 3; ++i) {
-			world.scene.add_fade_node(static_cast<std::uint8_t>(i + 1));
-		}
+		auto& other = world.scene.add_fade_node(3);
+		auto& mira = world.references.add_actor(world.forms, "Mira", 0x0001A2B3);
+		ASSERT_EQ(sim::run_frame(), 0);
 
-		constexpr int kFrames = 100'000;  // four nodes each
-		std::atomic<bool> bDone{ false };
-		std::atomic<int> reloads{ 0 };
-		std::thread events([&] {
-			for (int i = 0; !bDone.load(); ++i) {
-				WritePluginFile("Tarmacor.ini", i % 2 ? withoutProfiles : withProfiles);
-				AdvanceMs(3001);
-				HandleSaveLoadEvent();
-				reloads.fetch_add(1);
+		Probe probe(world);
+		constexpr int kEvents = 24;
+		std::atomic<bool> bEventsDone{ false };
+		std::atomic<long> playerFrames{ 0 }, otherFrames{ 0 }, idleLines{ 0 }, playerStatesOtherThanZero{ 0 };
+		std::thread players([&] {
+			while (!bEventsDone.load()) {
+				playerStatesOtherThanZero += sim::evaluate_fade_node(world.scene.playerRoot) != 0;
+				++playerFrames;
 			}
 		});
-		int zeroes = 0;
-		for (int frame = 0; frame < kFrames; ++frame) {
-			zeroes += sim::run_frame() == 0;
-			if (frame % 1000 == 0) {
-				world.calls.clear();
+		std::thread others([&] {
+			while (!bEventsDone.load()) {
+				sim::evaluate_fade_node(other);
+				++otherFrames;
 			}
+		});
+		std::thread dialogue([&] {
+			sim::IdleLineArgs line;
+			line.akSpeaker = &mira.ref;
+			line.akTarget = &world.references.player.ref;
+			while (!bEventsDone.load()) {
+				sim::say_first_idle_line(line);
+				sim::say_second_idle_line(line);
+				++idleLines;
+			}
+		});
+		std::thread events([&] {
+			for (int i = 0; i < kEvents; ++i) {
+				WriteSet(i % 2 ? 1 : 2);
+				if (i % 3 == 2) {
+					CloseTheCredits();
+				} else {
+					AdvanceMs(3001);
+					sim::load_game();
+				}
+				RunOnRuntime([&] { probe.Look(); });
+				if (i % 4 == 0) {
+					world.calls.clear();
+				}
+			}
+			bEventsDone = true;
+		});
+		for (auto* thread : { &events, &players, &others, &dialogue }) {
+			thread->join();
 		}
-		bDone = true;
-		events.join();
 
-		EXPECT_EQ(zeroes, kFrames);
-		EXPECT_GT(reloads.load(), 0);
-		for (const auto& node : world.scene.fadeNodes) {
-			EXPECT_EQ(node.lastResult, node.visibilityState);
-		}
-		std::printf("%d frames of 4 nodes beside %d reloads\n", kFrames, reloads.load());
+		// The last files written are the ones in force, whatever raced.
+		WriteSet(2);
+		AdvanceMs(3001);
+		sim::load_game();
+		RunOnRuntime([&] { probe.Look(); });
+		EXPECT_EQ(Profiles.size(), 3u);
+		EXPECT_EQ(SetOfSettings(world, 0, std::size(kFields)), 2);
+
+		EXPECT_EQ(probe.looks.load(), kEvents + 1);
+		EXPECT_EQ(probe.Faults(), std::vector<std::string>{});
+		EXPECT_EQ(playerStatesOtherThanZero.load(), 0);
+		EXPECT_GT(playerFrames.load(), 0);
+		EXPECT_GT(otherFrames.load(), 0);
+		EXPECT_GT(idleLines.load(), 0);
+		std::printf("%d events beside %ld player frames, %ld other frames, %ld idle line pairs\n", kEvents, playerFrames.load(),
+			otherFrames.load(), idleLines.load());
 	}
 }

@@ -188,4 +188,14 @@ namespace
 		EXPECT_EQ(sim::run_frame(), 5);
 		EXPECT_EQ(EntriesFrom(first).at(1), "info: [GetDesiredVisibilityState] can't apply patch | PlayBinkMenu or EndGameCreditsMenu");
 	}
+
+	TEST_F(VisibilityHook, APlayerFrameNeverWaitsForTheRuntimeAndKeepsItsLastAnswer)
+	{
+		ASSERT_EQ(sim::run_frame(), 0);
+		world.calls.clear();
+		const RuntimeHeldElsewhere busy;
+		EXPECT_EQ(sim::run_frame(), 0);
+		EXPECT_THAT(world.calls.of("IsInVehicle"), IsEmpty());
+		EXPECT_EQ(world.calls.of("UpdateVisibility").size(), 1u);
+	}
 }

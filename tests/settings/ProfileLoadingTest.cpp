@@ -1,7 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "Settings/GlobalSettings.h"
+#include "Settings/LoadedSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileLoading.h"
 #include "Settings/Profiles.h"
@@ -195,6 +198,28 @@ namespace
 		ASSERT_FALSE(entries.empty());
 		EXPECT_EQ(entries.front(), "info: [ReloadGlobalSettings] reading settings from VanillaINI...");
 		EXPECT_EQ(entries.back(), "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off");
+	}
+
+	TEST_F(ProfileLoading, OnlyTheReloadingThreadReportsWhileLoggingIsOff)
+	{
+		WritePluginFile("Tarmacor.ini", test::IniText({ "[Default]", "[Global]", "bLogging=0" }));
+		bLogging = false;
+		LoadedSettings aside;
+		std::thread([&] {
+			const ScopedForcedLogging reloading;  // as a reload on another thread
+			LOG_INFO("the reload's own line");
+			ReloadAllProfilesAndSettings(false, &aside);
+		}).join();
+		{
+			const ScopedForcedLogging reloadingElsewhere;
+			std::thread([] { LOG_INFO("a frame's line meanwhile"); }).join();
+		}
+		EXPECT_EQ(Entries().front(), "info: [operator()] the reload's own line");
+		EXPECT_THAT(Entries(), testing::Not(testing::Contains("info: [operator()] a frame's line meanwhile")));
+		// Read aside: nothing in force changed.
+		EXPECT_FALSE(bLogging);
+		EXPECT_TRUE(Profiles.empty());
+		EXPECT_EQ(aside.profiles.size(), 1u);
 	}
 
 	TEST_F(ProfileLoading, TheBackupIsMadeBeforeAnyFileIsRead)
