@@ -1,12 +1,11 @@
 #include "GameSession.h"
 
-#include <fstream>
-
 #include <windows.h>
 
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/GameData.h"
 #include "Lifecycle/PostDataLoad.h"
+#include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
@@ -46,8 +45,7 @@ namespace test
 
 	void GameSession::WritePluginFile(std::string_view a_name, std::string_view a_text) const
 	{
-		std::ofstream file(game.plugins() / std::string(a_name), std::ios::binary | std::ios::trunc);
-		file << a_text;
+		test::WritePluginFile(game.plugins(), a_name, a_text);
 	}
 
 	void GameSession::Install()

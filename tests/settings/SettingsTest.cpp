@@ -1,10 +1,10 @@
 #include "SettingsTest.h"
 
 #include <bit>
-#include <chrono>
 #include <fstream>
 #include <iterator>
 
+#include "PluginFile.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
@@ -74,16 +74,7 @@ namespace test
 
 	void SettingsTest::WritePluginFile(std::string_view a_name, std::string_view a_bytes) const
 	{
-		std::ofstream file(PluginFile(a_name), std::ios::binary | std::ios::trunc);
-		file.write(a_bytes.data(), static_cast<std::streamsize>(a_bytes.size()));
-		file.close();
-		ASSERT_TRUE(file.good()) << a_name;
-		// The platform keeps a parsed copy of an INI while its write time
-		// stays the same, and file times only move every few milliseconds:
-		// each write here gets a time of its own.
-		static const auto yearAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
-		static int writes = 0;
-		std::filesystem::last_write_time(PluginFile(a_name), yearAgo + std::chrono::seconds(++writes));
+		test::WritePluginFile(game.plugins(), a_name, a_bytes);
 	}
 
 	std::string SettingsTest::ReadPluginFile(std::string_view a_name) const
