@@ -58,6 +58,38 @@ namespace test
 #undef TARMACOR_EXPECT_FLOAT
 	}
 
+	std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> a_parts)
+	{
+		std::vector<std::string> lines;
+		for (const auto& part : a_parts) {
+			lines.insert(lines.end(), part.begin(), part.end());
+		}
+		return lines;
+	}
+
+	namespace reload_log
+	{
+		const std::string NoVanillaIni = "error: [ReloadGlobalSettings] could not reload settings from VanillaINI | DoesIniExist";
+		const std::string NoCustomIni = "warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist";
+		const std::string ReadingVanilla = "info: [ReloadGlobalSettings] reading settings from VanillaINI...";
+		const std::string ReadingCustom = "info: [ReloadGlobalSettings] reading settings from CustomINI...";
+
+		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues)
+		{
+			return { "info: [ReloadGlobalSettings] [Global] bLogging -> " + std::to_string(a_logging),
+				"info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> " + std::to_string(a_backup),
+				"info: [ReloadGlobalSettings] [Global] iTestStringValues -> " + std::to_string(a_testStringValues) };
+		}
+
+		const std::vector<std::string> NoProfiles{
+			"warning: [ReloadAllProfilesAndSettings] VanillaINISectionNames.size == 0",
+			"warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
+			"info: [ReloadAllProfilesAndSettings] logging was requested to be turned off",
+		};
+
+		const std::vector<std::string> NoIniFiles = Lines({ { NoVanillaIni, NoCustomIni }, Globals(0, 1, 0), NoProfiles });
+	}
+
 	SettingsTest::SettingsTest()
 	{
 		bLogging = true;
