@@ -167,4 +167,100 @@ namespace
 		// The credits are not asked about while a video plays.
 		EXPECT_EQ(world.calls.of("IsMenuOpen").size(), 1u);
 	}
+
+	// A game function that throws in the middle of a pass: the game gets its
+	// own state back, the pass says so, and the next pass runs as usual.
+	TEST_F(VisibilityHook, AFailingGameCallGivesTheGameItsOwnStateAndTheNextPassRuns)
+	{
+		world.input.bKeyDown[0x20] = true;  // slow time, so that the runtime asks the game to slow down
+		for (const char* function : { "IsInVehicle", "GetVehicle", "SetTimeMultiplier" }) {
+			SCOPED_TRACE(function);
+			world.time.fCurrentTimeMultiplier = 1.0f;
+			world.calls.clear();
+			world.calls.fail_next(function);
+			const auto first = EntryCount();
+			EXPECT_EQ(sim::run_frame(), 5);
+			EXPECT_EQ(world.calls.of(function).size(), 1u);
+			const auto updates = world.calls.of("UpdateVisibility");
+			ASSERT_EQ(updates.size(), 1u);
+			EXPECT_EQ(updates[0].arguments[1], 5u);
+			EXPECT_EQ(EntriesFrom(first).back(), "warning: [GetDesiredVisibilityState] can't apply patch | unknown error");
+
+			EXPECT_EQ(sim::run_frame(), 0);
+		}
+	}
+
+	// The player drives a named vehicle of the vehicle form with a companion
+	// riding along; its profile decides whether chatter works in third
+	// person: the REV-8's does (the default), the Mantis's doesn't.
+	class VehiclePass : public test::GameSession
+	{
+	protected:
+		VehiclePass()
+		{
+			world.forms.add_full("SFBGS004.esm", 0x02);
+			auto& vehicleForm = world.forms.add_form(0x02000017);
+			auto& companionForm = world.forms.add_form(0x00023C01);
+			for (const char* name : { "REV-8", "Mantis" }) {
+				auto& vehicle = world.references.add_reference(0xFF000101 + static_cast<std::uint32_t>(vehicles.size()), 0, &vehicleForm);
+				world.references.set_display_name(vehicle, world.strings.intern(name));
+				vehicles.push_back(&vehicle);
+			}
+			auto& companion = world.references.add_actor(0x00005791);
+			companion.checkForms = { &companionForm };
+			companion.bPassenger = true;
+			companion.fInVehicle = 1.0f;
+			world.references.add_handle(&companion.ref);
+
+			WritePluginFile("Tarmacor.ini",
+				test::Ini({ "[Default]", "[REV-8]", "[Mantis]", "bCompanionChatterAllowInThirdPerson=0", "[Global]", "bLogging=1" }));
+			Install();
+			world.references.player.fInVehicle = 1.0f;
+			world.scene.playerRoot.visibilityState = 5;
+		}
+
+		std::vector<sim::game::TESObjectREFR*> vehicles;
+	};
+
+	// What each part did on one pass, seen in the game: the rear view turned
+	// the yaw limit round, slow time slowed the game down, chatter started a
+	// dialogue with the companion.
+	TEST_F(VehiclePass, ChatterOnlyWhenNeitherRearViewNorSlowTimeActedAndTheRearViewOnlyInFirstPerson)
+	{
+		constexpr int Q = 0x51, Space = 0x20, Shift = 0xA0;
+		struct Case
+		{
+			const char* what;
+			std::size_t vehicle;  // 0 REV-8, 1 Mantis
+			std::uint8_t viewMode;
+			std::vector<int> keys;
+			bool bRearView, bSlowTime, bChatter;
+		};
+		const Case cases[] = {
+			{ "first person, chatter key", 0, 1, { Shift }, false, false, true },
+			{ "first person, rear view and chatter keys", 0, 1, { Q, Shift }, true, false, false },
+			{ "first person, slow time and chatter keys", 0, 1, { Space, Shift }, false, true, false },
+			{ "third person, rear view and chatter keys", 0, 2, { Q, Shift }, false, false, true },
+			{ "third person without chatter there, chatter key", 1, 2, { Shift }, false, false, false },
+			{ "first person without chatter in third person, chatter key", 1, 1, { Shift }, false, false, true },
+		};
+		for (const auto& c : cases) {
+			SCOPED_TRACE(c.what);
+			world.references.player.vehicle = vehicles[c.vehicle];
+			world.camera.vehicleState.vehicleViewMode = c.viewMode;
+			world.input.bKeyDown = {};
+			for (const int key : c.keys) {
+				world.input.bKeyDown[static_cast<std::size_t>(key)] = true;
+			}
+			world.settings.find("fVehicleCameraFirstPersonMaxAbsYaw")->value = 55.0f;
+			world.time.fCurrentTimeMultiplier = 1.0f;
+			AdvanceMs(1500);  // past the wait between two chatters
+			world.calls.clear();
+
+			EXPECT_EQ(sim::run_frame(), 0);
+			EXPECT_EQ(world.settings.find("fVehicleCameraFirstPersonMaxAbsYaw")->value == -180.0f, c.bRearView);
+			EXPECT_EQ(world.time.fCurrentTimeMultiplier == 0.2f, c.bSlowTime);
+			EXPECT_EQ(world.calls.of("InitiateDialogue").size(), c.bChatter ? 1u : 0u);
+		}
+	}
 }
