@@ -51,7 +51,7 @@ namespace test
 	void GameSession::Install()
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
-		if (world.events.saveLoad.count == 0) {
+		if (world.events.saveLoad.count == 0 && world.menus.ui.menuOpenCloseSource.count == 0) {
 			RegisterEventSinks();
 		}
 	}

@@ -1,8 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include <fmt/format.h>
 #include <windows.h>
@@ -125,6 +127,41 @@ namespace
 				EXPECT_EQ(slots[static_cast<std::size_t>(i)], kSlotValue(i + 1));
 			}
 			EXPECT_EQ(StringValueSlots[4].savedValue, kSlotValue(5));
+		}
+	}
+
+	// A game that has no save/load source or no UI object yet: the other
+	// sink goes in and works, the installation completes.
+	TEST_F(Installation, EachSinkIsRegisteredOnlyWhereTheGameHasItsSource)
+	{
+		struct Case
+		{
+			const char* what;
+			std::function<void(sim::World&)> arrange;
+			std::size_t saveLoadSinks, menuSinks;
+		};
+		const Case cases[] = {
+			{ "no save/load source", [](sim::World& w) { w.events.saveLoadSource = nullptr; }, 0, 1 },
+			{ "no UI object", [](sim::World& w) { w.menus.uiGlobal = nullptr; }, 1, 0 },
+		};
+		for (const auto& c : cases) {
+			SCOPED_TRACE(c.what);
+			world.reset();
+			c.arrange(world);
+			WritePluginFile("Tarmacor.ini", test::LoggingIni);
+			Install();
+			EXPECT_EQ(world.events.saveLoad.count, c.saveLoadSinks);
+			EXPECT_EQ(world.menus.ui.menuOpenCloseSource.count, c.menuSinks);
+			EXPECT_EQ(log.entries().back(), "info: [HandleOnPostDataLoad] Installation complete");
+
+			AdvanceMs(3001);
+			const auto first = EntryCount();
+			EXPECT_EQ(sim::save_game(), c.saveLoadSinks);
+			EXPECT_EQ(sim::close_menu("EndGameCreditsMenu"), c.menuSinks);
+			const auto entries = EntriesFrom(first);
+			const auto count = [&](const char* a_line) { return static_cast<std::size_t>(std::count(entries.begin(), entries.end(), a_line)); };
+			EXPECT_EQ(count("info: [HandleSaveLoadEvent] reloading all profiles and settings..."), c.saveLoadSinks);
+			EXPECT_EQ(count("info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling"), c.menuSinks);
 		}
 	}
 
