@@ -16,6 +16,7 @@
 #include "Lifecycle/PostDataLoad.h"
 #include "Lifecycle/StringValues.h"
 #include "Lifecycle/VisibilityHook.h"
+#include "ProtectedPage.h"
 #include "SFSE/Trampoline.h"
 #include "Settings/Profiles.h"
 #include "sim/Verbs.h"
@@ -191,14 +192,18 @@ namespace
 		const auto savedSlot = VisibilitySlot();
 		const auto savedOriginal = OriginalVisibilityFunction;
 
-		// Foreign bytes: left alone, with one line.
-		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&g_notCode));
-		const auto first = EntryCount();
-		InstallVisibilityHook();
-		EXPECT_EQ(VisibilitySlot(), reinterpret_cast<std::uintptr_t>(&g_notCode));
-		EXPECT_EQ(OriginalVisibilityFunction, savedOriginal);
+		// Data, or code the game can't run from here: left alone, with one line.
+		const test::ProtectedPage guarded(savedSlot, PAGE_EXECUTE_READ | PAGE_GUARD);
+		const test::ProtectedPage noAccess(savedSlot, PAGE_NOACCESS);
 		const auto slotAddress = reinterpret_cast<std::uintptr_t>(&sim_BSFadeNodeVTable[sim::code::kFadeNodeVisibilitySlot]);
-		EXPECT_THAT(EntriesFrom(first), testing::ElementsAre(fmt::format("error: UpdateVisibility not hooked | the table slot {} holds {:X}, not executable code", GetAddressAsHex(slotAddress, true), reinterpret_cast<std::uintptr_t>(&g_notCode))));
+		for (const auto foreign : { reinterpret_cast<std::uintptr_t>(&g_notCode), guarded.address(), noAccess.address() }) {
+			SetVisibilitySlot(foreign);
+			const auto first = EntryCount();
+			InstallVisibilityHook();
+			EXPECT_EQ(VisibilitySlot(), foreign);
+			EXPECT_EQ(OriginalVisibilityFunction, savedOriginal);
+			EXPECT_THAT(EntriesFrom(first), testing::ElementsAre(fmt::format("error: UpdateVisibility not hooked | the table slot {} holds {:X}, not executable code", GetAddressAsHex(slotAddress, true), foreign)));
+		}
 
 		// A chained function: hooked, and the frame still reaches it.
 		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&ChainedUpdateVisibility));
