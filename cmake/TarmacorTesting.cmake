@@ -37,7 +37,8 @@ if(CMAKE_CROSSCOMPILING AND WIN32)
 endif()
 
 # tarmacor_add_gtest(<name> SOURCES ... [LIBRARIES ...] [RESOURCE_LOCK <lock>]
-#                    [WITH_PLUGIN_DLL])
+#                    [WITH_PLUGIN_DLL]
+#                    [ENVIRONMENT_FOR <gtest filter> ENVIRONMENT <VAR=value>...])
 # A GoogleTest executable with every test case registered with ctest. On
 # Windows it carries the simulated game's version resource, so that it can
 # stand in for the game executable. WITH_PLUGIN_DLL copies the built
@@ -45,9 +46,11 @@ endif()
 # others that hold the same lock. The one in use is game_session: a test
 # that plays the game's own version shares what only one running game may
 # hold, the log in Documents and the address library's shared table (its
-# name is seen by every process under the same wineserver).
+# name is seen by every process under the same wineserver). The tests that
+# match ENVIRONMENT_FOR run with ENVIRONMENT's variables set, the others
+# without them.
 function(tarmacor_add_gtest name)
-  cmake_parse_arguments(arg "WITH_PLUGIN_DLL" "RESOURCE_LOCK" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(arg "WITH_PLUGIN_DLL" "RESOURCE_LOCK;ENVIRONMENT_FOR" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   set(sources ${arg_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/UnbufferedOutput.cpp)
   if(WIN32)
     list(APPEND sources ${TARMACOR_GAME_VERSION_RC})
@@ -73,8 +76,21 @@ function(tarmacor_add_gtest name)
   endif()
   set(workdir ${CMAKE_CURRENT_BINARY_DIR}/${name}.work)
   file(MAKE_DIRECTORY ${workdir})
-  gtest_discover_tests(${name}
-    WORKING_DIRECTORY ${workdir}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ${properties})
+  if(arg_ENVIRONMENT_FOR)
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${workdir}
+      DISCOVERY_TIMEOUT 60
+      TEST_FILTER "-${arg_ENVIRONMENT_FOR}"
+      PROPERTIES ${properties})
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${workdir}
+      DISCOVERY_TIMEOUT 60
+      TEST_FILTER "${arg_ENVIRONMENT_FOR}"
+      PROPERTIES ${properties} ENVIRONMENT "${arg_ENVIRONMENT}")
+  else()
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${workdir}
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES ${properties})
+  endif()
 endfunction()

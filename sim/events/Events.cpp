@@ -1,6 +1,7 @@
 #include "sim/events/Events.h"
 
 #include <array>
+#include <cstddef>
 
 #include "sim/functions/Rows.h"
 #include "sim/world/World.h"
@@ -20,7 +21,31 @@ namespace sim
 		game::BSTEventSource* GetSaveLoadEventSource()
 		{
 			world().calls.record("SaveLoadEvent::GetEventSource");
-			return &world().events.saveLoad;
+			return world().events.saveLoadSource;
+		}
+
+		void* DestroyListeningSink(void* a_sink, std::uint32_t) { return a_sink; }
+
+		std::uint32_t CountEvent(void* a_sink, const void*, game::BSTEventSource*)
+		{
+			++static_cast<ListeningSink*>(a_sink)->received;
+			return 0;
+		}
+
+		const void* const kListeningSinkVTable[]{ reinterpret_cast<const void*>(&DestroyListeningSink),
+			reinterpret_cast<const void*>(&CountEvent) };
+	}
+
+	static_assert(offsetof(ListeningSink, vtable) == 0);
+
+	ListeningSink::ListeningSink() noexcept :
+		vtable(kListeningSinkVTable)
+	{}
+
+	void ListeningSink::listen_to(game::BSTEventSource& a_source) noexcept
+	{
+		if (a_source.count < game::BSTEventSource::kCapacity) {
+			a_source.sinks[a_source.count++] = this;
 		}
 	}
 

@@ -17,5 +17,17 @@ namespace sim
 	// other than 0; returns how many got it.
 	std::size_t deliver(game::BSTEventSource& a_source, const void* a_event);
 
+	// Another sink of the game's, in the game's layout: it counts the events
+	// it gets and lets the game go on notifying. listen_to() puts it after
+	// the sinks a_source has.
+	struct ListeningSink
+	{
+		ListeningSink() noexcept;
+		void listen_to(game::BSTEventSource& a_source) noexcept;
+
+		const void* const* vtable;
+		std::size_t received{ 0 };
+	};
+
 	std::span<const GameItem> events_rows();
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The game functions' record of their calls: which function, in which order,
 // with which arguments (each widened to 64 bits: integers and pointers as
-// they are, floats as their bit pattern).
+// they are, floats as their bit pattern). Every game function reports here
+// first, so this is also where a test makes one of them fail.
 #include <bit>
 #include <cstdint>
 #include <mutex>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -35,15 +37,37 @@ namespace sim
 		return std::bit_cast<float>(static_cast<std::uint32_t>(a_argument));
 	}
 
+	// What a failing game function throws: no std::exception, so only a
+	// handler that catches everything stops it.
+	struct GameFault
+	{
+		std::string function;
+	};
+
 	class CallLog
 	{
 	public:
 		template <class... Args>
 		void record(std::string_view a_function, Args... a_arguments)
 		{
-			// The game calls from its threads and the event thread at once.
+			{
+				// The game calls from its threads and the event thread at once.
+				const std::lock_guard lock(_mutex);
+				_calls.push_back({ a_function, { widen(a_arguments)... } });
+				if (_failing.empty() || _failing != a_function) {
+					return;
+				}
+				_failing.clear();
+			}
+			throw GameFault{ std::string(a_function) };
+		}
+
+		// The next call of a_function is recorded, then throws a GameFault;
+		// the calls after it answer as usual. An empty name fails nothing.
+		void fail_next(std::string_view a_function)
+		{
 			const std::lock_guard lock(_mutex);
-			_calls.push_back({ a_function, { widen(a_arguments)... } });
+			_failing = a_function;
 		}
 
 		const std::vector<Call>& all() const noexcept { return _calls; }
@@ -60,5 +84,6 @@ namespace sim
 	private:
 		std::mutex _mutex;
 		std::vector<Call> _calls;
+		std::string _failing;
 	};
 }

@@ -36,5 +36,8 @@ namespace sim
 	struct Events
 	{
 		game::BSTEventSource saveLoad{};
+		// What the game hands out as the save/load source: null before the
+		// game has made it.
+		game::BSTEventSource* saveLoadSource{ nullptr };
 	};
 }

@@ -37,12 +37,14 @@ namespace sim
 		renew(events);
 		renew(input);
 		calls.clear();
+		calls.fail_next({});
 
 		settings.collectionGlobal = &settings.collection;
 		settings.add_game_settings();
 		forms.dataHandlerGlobal = &forms.dataHandler;
 		dialogue.firstLineResult = &dialogue.topicInfo;
 		menus.uiGlobal = &menus.ui;
+		events.saveLoadSource = &events.saveLoad;
 		camera.camera.currentState = &camera.vehicleState;
 		camera.cameraGlobal = &camera.camera;
 

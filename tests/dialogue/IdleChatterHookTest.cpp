@@ -15,6 +15,7 @@
 #include "Dialogue/PassengerIdleChatterFix.h"
 #include "GameTest.h"
 #include "Helpers/AddressText.h"
+#include "ProtectedPage.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
 #include "SFSE/Memory.h"
@@ -377,13 +378,19 @@ namespace
 			std::memcpy(bytes.data(), &displacement, 4);
 			return bytes;
 		};
+		const test::ProtectedPage guardedPage(site01, PAGE_EXECUTE_READ | PAGE_GUARD);
+		const test::ProtectedPage noAccessPage(site01, PAGE_NOACCESS);
 		const auto data = rel(reinterpret_cast<std::uintptr_t>(&g_notCode));
 		const auto code = rel(reinterpret_cast<std::uintptr_t>(sim_IdleLine01Entry));
+		const auto guarded = rel(guardedPage.address());
+		const auto noAccess = rel(noAccessPage.address());
 		const std::array<std::uint8_t, 5> cases[] = {
-			{ 0xE9, code[0], code[1], code[2], code[3] },  // a jump, not a call
-			{ 0xFF, 0x15, 0x10, 0x00, 0x00 },              // an indirect call
-			{ 0xE8, data[0], data[1], data[2], data[3] },  // a call into data
-			{ 0xE8, 0xF0, 0xFF, 0xFF, 0x7F },              // a call into nothing
+			{ 0xE9, code[0], code[1], code[2], code[3] },              // a jump, not a call
+			{ 0xFF, 0x15, 0x10, 0x00, 0x00 },                          // an indirect call
+			{ 0xE8, data[0], data[1], data[2], data[3] },              // a call into data
+			{ 0xE8, 0xF0, 0xFF, 0xFF, 0x7F },                          // a call into nothing
+			{ 0xE8, guarded[0], guarded[1], guarded[2], guarded[3] },  // into a guard page
+			{ 0xE8, noAccess[0], noAccess[1], noAccess[2], noAccess[3] },
 		};
 		const auto before = PassengerIdleChatterFunc::func01.address();
 		for (const auto& bytes : cases) {

@@ -1,8 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <regex>
+#include <string>
 
 #include <windows.h>
 
@@ -45,16 +48,42 @@ namespace
 		EXPECT_TRUE(std::regex_match(text, pattern)) << text;
 	}
 
+	// A clock reading in the log's own form, at a_microseconds within its
+	// millisecond.
+	std::string LogTime(const SYSTEMTIME& a_time, int a_microseconds)
+	{
+		return fmt::format("{:04}-{:02}-{:02} {:02}:{:02}:{:02}.{:03}{:03}", a_time.wYear, a_time.wMonth, a_time.wDay,
+			a_time.wHour, a_time.wMinute, a_time.wSecond, a_time.wMilliseconds, a_microseconds);
+	}
+
+	std::int64_t Ticks(const SYSTEMTIME& a_time)
+	{
+		FILETIME file{};
+		::SystemTimeToFileTime(&a_time, &file);
+		return static_cast<std::int64_t>((std::uint64_t{ file.dwHighDateTime } << 32) | file.dwLowDateTime);
+	}
+
+	// The line's time lies between local clock readings taken around it, so
+	// an hour (or a day) that rolls over in between changes nothing.
 	TEST(LogFile, TimeIsLocal)
 	{
+		SYSTEMTIME utc{};
+		SYSTEMTIME local{};
+		::GetSystemTime(&utc);
+		::GetLocalTime(&local);
+		ASSERT_GE(std::abs(Ticks(local) - Ticks(utc)), std::int64_t{ 60 } * 10'000'000)
+			<< "local time and UTC must differ here (the test's ctest entry sets TZ), or the test can't tell them apart";
+
 		test::TestLog log;
 		SYSTEMTIME before{};
 		::GetLocalTime(&before);
 		SFSE::log::info("now");
+		SYSTEMTIME after{};
+		::GetLocalTime(&after);
 		const auto lines = log.lines();
 		ASSERT_EQ(lines.size(), 1u);
-		EXPECT_EQ(lines[0].timestamp.substr(0, 13),
-			fmt::format("{:04}-{:02}-{:02} {:02}", before.wYear, before.wMonth, before.wDay, before.wHour));
+		EXPECT_GE(lines[0].timestamp, LogTime(before, 0));
+		EXPECT_LE(lines[0].timestamp, LogTime(after, 999));
 	}
 
 	TEST(LogFile, LevelsBelowInfoAreFilteredAndInfoIsFlushedAtOnce)

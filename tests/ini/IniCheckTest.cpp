@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "IniText.h"
+#include "PluginFile.h"
 #include "RunIniChecker.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
@@ -46,7 +47,7 @@ namespace
 	protected:
 		void Write(std::string_view a_file, Lines a_lines) const
 		{
-			std::ofstream(game.plugins() / a_file, std::ios::binary) << test::IniText(a_lines);
+			test::WritePluginFile(game.plugins(), a_file, test::IniText(a_lines));
 		}
 
 		static CheckerRun Run(std::vector<std::string> a_arguments = {})

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "GameSession.h"
 #include "Lifecycle/EventSinks.h"
@@ -10,6 +11,7 @@
 #include "Settings/GlobalSettings.h"
 #include "Settings/Profiles.h"
 #include "sim/Verbs.h"
+#include "sim/events/Events.h"
 
 namespace
 {
@@ -172,5 +174,43 @@ namespace
 		sim::run_frame();
 		EXPECT_EQ(Profiles.size(), 3u);
 		EXPECT_THAT(EntriesFrom(first), Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile"));
+	}
+
+	// A game function that throws while a sink works: nothing reaches the
+	// game's event loop, the next sink still gets the event, and the plugin
+	// goes on as before (a frame in a vehicle runs, the next save reloads).
+	TEST_F(Events, AFailingGameCallInASinkLetsTheGameGoOnNotifying)
+	{
+		struct Case
+		{
+			const char* what;
+			sim::game::BSTEventSource& source;
+			std::function<std::size_t()> send;
+			const char* failing;
+		};
+		const Case cases[] = {
+			{ "a save", world.events.saveLoad, [] { return sim::save_game(); }, "LookupSettingByName" },
+			{ "the end credits closing", world.menus.ui.menuOpenCloseSource, [] { return sim::close_menu("EndGameCreditsMenu"); }, "LookupByID" },
+		};
+		world.references.player.fInVehicle = 1.0f;
+		world.camera.vehicleState.vehicleViewMode = 1;
+		sim::ListeningSink next;
+		for (const auto& c : cases) {
+			SCOPED_TRACE(c.what);
+			next.listen_to(c.source);
+			const auto received = next.received;
+			AdvanceMs(3001);
+			world.calls.clear();
+			world.calls.fail_next(c.failing);
+			EXPECT_EQ(c.send(), 2u);
+			EXPECT_EQ(next.received, received + 1);
+			EXPECT_FALSE(world.calls.of(c.failing).empty());
+
+			EXPECT_EQ(sim::run_frame(), 0);
+			AdvanceMs(3001);
+			const auto first = EntryCount();
+			sim::save_game();
+			EXPECT_TRUE(Reloaded(first));
+		}
 	}
 }

@@ -1,13 +1,12 @@
 #include "GameSession.h"
 
-#include <fstream>
-
 #include <windows.h>
 
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/GameData.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "Lifecycle/SharedState.h"
+#include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
@@ -47,14 +46,13 @@ namespace test
 
 	void GameSession::WritePluginFile(std::string_view a_name, std::string_view a_text) const
 	{
-		std::ofstream file(game.plugins() / std::string(a_name), std::ios::binary | std::ios::trunc);
-		file << a_text;
+		test::WritePluginFile(game.plugins(), a_name, a_text);
 	}
 
 	void GameSession::Install()
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
-		if (world.events.saveLoad.count == 0) {
+		if (world.events.saveLoad.count == 0 && world.menus.ui.menuOpenCloseSource.count == 0) {
 			RegisterEventSinks();
 		}
 	}

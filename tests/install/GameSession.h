@@ -35,7 +35,7 @@ namespace test
 
 		// The host's post-data-load message. Hooks and sinks go in once per
 		// process; a fresh world has empty event sources, so the sinks are
-		// registered with them again.
+		// registered with them again (with the sources that world has).
 		void Install();
 
 		// "<level>: <message>" of every log line from a_first on.

@@ -1,8 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include <fmt/format.h>
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include "Lifecycle/PostDataLoad.h"
 #include "Lifecycle/StringValues.h"
 #include "Lifecycle/VisibilityHook.h"
+#include "ProtectedPage.h"
 #include "SFSE/Trampoline.h"
 #include "Settings/Profiles.h"
 #include "sim/Verbs.h"
@@ -128,6 +131,41 @@ namespace
 		}
 	}
 
+	// A game that has no save/load source or no UI object yet: the other
+	// sink goes in and works, the installation completes.
+	TEST_F(Installation, EachSinkIsRegisteredOnlyWhereTheGameHasItsSource)
+	{
+		struct Case
+		{
+			const char* what;
+			std::function<void(sim::World&)> arrange;
+			std::size_t saveLoadSinks, menuSinks;
+		};
+		const Case cases[] = {
+			{ "no save/load source", [](sim::World& w) { w.events.saveLoadSource = nullptr; }, 0, 1 },
+			{ "no UI object", [](sim::World& w) { w.menus.uiGlobal = nullptr; }, 1, 0 },
+		};
+		for (const auto& c : cases) {
+			SCOPED_TRACE(c.what);
+			world.reset();
+			c.arrange(world);
+			WritePluginFile("Tarmacor.ini", test::LoggingIni);
+			Install();
+			EXPECT_EQ(world.events.saveLoad.count, c.saveLoadSinks);
+			EXPECT_EQ(world.menus.ui.menuOpenCloseSource.count, c.menuSinks);
+			EXPECT_EQ(log.entries().back(), "info: [HandleOnPostDataLoad] Installation complete");
+
+			AdvanceMs(3001);
+			const auto first = EntryCount();
+			EXPECT_EQ(sim::save_game(), c.saveLoadSinks);
+			EXPECT_EQ(sim::close_menu("EndGameCreditsMenu"), c.menuSinks);
+			const auto entries = EntriesFrom(first);
+			const auto count = [&](const char* a_line) { return static_cast<std::size_t>(std::count(entries.begin(), entries.end(), a_line)); };
+			EXPECT_EQ(count("info: [HandleSaveLoadEvent] reloading all profiles and settings..."), c.saveLoadSinks);
+			EXPECT_EQ(count("info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling"), c.menuSinks);
+		}
+	}
+
 	// Another mod's function in the fade node's slot, leading on to the game's.
 	int g_chainedCalls = 0;
 	std::uint8_t ChainedUpdateVisibility(sim::game::NiNode* a_node, std::uint8_t a_state)
@@ -154,14 +192,18 @@ namespace
 		const auto savedSlot = VisibilitySlot();
 		const auto savedOriginal = OriginalVisibilityFunction;
 
-		// Foreign bytes: left alone, with one line.
-		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&g_notCode));
-		const auto first = EntryCount();
-		InstallVisibilityHook();
-		EXPECT_EQ(VisibilitySlot(), reinterpret_cast<std::uintptr_t>(&g_notCode));
-		EXPECT_EQ(OriginalVisibilityFunction, savedOriginal);
+		// Data, or code the game can't run from here: left alone, with one line.
+		const test::ProtectedPage guarded(savedSlot, PAGE_EXECUTE_READ | PAGE_GUARD);
+		const test::ProtectedPage noAccess(savedSlot, PAGE_NOACCESS);
 		const auto slotAddress = reinterpret_cast<std::uintptr_t>(&sim_BSFadeNodeVTable[sim::code::kFadeNodeVisibilitySlot]);
-		EXPECT_THAT(EntriesFrom(first), testing::ElementsAre(fmt::format("error: UpdateVisibility not hooked | the table slot {} holds {:X}, not executable code", GetAddressAsHex(slotAddress, true), reinterpret_cast<std::uintptr_t>(&g_notCode))));
+		for (const auto foreign : { reinterpret_cast<std::uintptr_t>(&g_notCode), guarded.address(), noAccess.address() }) {
+			SetVisibilitySlot(foreign);
+			const auto first = EntryCount();
+			InstallVisibilityHook();
+			EXPECT_EQ(VisibilitySlot(), foreign);
+			EXPECT_EQ(OriginalVisibilityFunction, savedOriginal);
+			EXPECT_THAT(EntriesFrom(first), testing::ElementsAre(fmt::format("error: UpdateVisibility not hooked | the table slot {} holds {:X}, not executable code", GetAddressAsHex(slotAddress, true), foreign)));
+		}
 
 		// A chained function: hooked, and the frame still reaches it.
 		SetVisibilitySlot(reinterpret_cast<std::uintptr_t>(&ChainedUpdateVisibility));

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -141,23 +139,13 @@ namespace
 	class SharedState : public test::GameSession
 	{
 	protected:
-		// A rewrite within the file time's tick could be read as the old
-		// file: the time is moved on as well.
-		void WriteSet(int a_set)
-		{
-			WritePluginFile("Tarmacor.ini", SetText(a_set));
-			const auto path = game.plugins() / "Tarmacor.ini";
-			std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(++_writes));
-		}
+		void WriteSet(int a_set) { WritePluginFile("Tarmacor.ini", SetText(a_set)); }
 
 		void CloseTheCredits()
 		{
 			const sim::game::MenuOpenCloseEvent closing{ { world.strings.intern("EndGameCreditsMenu") }, 0 };
 			TarmacorMenuOpenCloseEvent.ProcessEvent(*reinterpret_cast<const RE::MenuOpenCloseEvent*>(&closing), nullptr);
 		}
-
-	private:
-		int _writes{ 0 };
 	};
 
 	// Player-node frames and other nodes' frames on two threads, save/load

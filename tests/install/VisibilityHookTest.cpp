@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "GameSession.h"
 #include "Helpers/AddressText.h"
@@ -17,6 +19,7 @@ namespace
 {
 	using testing::ElementsAre;
 	using testing::IsEmpty;
+	using testing::ElementsAreArray;
 
 	// The player in an exterior, sitting in a vehicle in its first-person
 	// view, the plugin installed with logging on; the player's node asks
@@ -117,52 +120,42 @@ namespace
 
 	TEST_F(VisibilityHook, TheStringValueSlotsFollowTheViewModeByTheTestSwitch)
 	{
+		// Each slot's own value as the game holds it; xx where the test
+		// emptied a slot and the hook left it alone.
+		constexpr std::uint64_t S1 = 0x5356000000000001, S2 = 0x5356000000000002, S3 = 0x5356000000000003,
+								S4 = 0x5356000000000004, S5 = 0x5356000000000005, S6 = 0x5356000000000006,
+								S7 = 0x5356000000000007, S8 = 0x5356000000000008, S9 = 0x5356000000000009, xx = 0;
 		struct Case
 		{
 			int iTest;
 			std::uint8_t viewMode;
-			bool bGroupA, bGroupB;
+			std::array<std::uint64_t, 8> slots2To9;
 		};
+		// clang-format off
 		const Case cases[] = {
-			{ 0, 1, true, true },
-			{ 0, 2, true, true },
-			{ 1, 1, false, true },
-			{ 1, 3, false, true },
-			{ 2, 1, false, false },
-			{ 2, 2, false, false },
+			{ 0, 1, { S1, S1, S1, S1, S1, S1, S1, S1 } },
+			{ 0, 2, { S2, S3, S4, S5, S6, S7, S8, S9 } },
+			{ 1, 1, { xx, xx, S1, S1, S1, S1, S1, S1 } },
+			{ 1, 3, { xx, xx, S4, S5, S6, S7, S8, S9 } },
+			{ 2, 1, { xx, xx, xx, xx, xx, xx, xx, xx } },
+			{ 2, 2, { xx, xx, xx, xx, xx, xx, xx, xx } },
+			{ 0, 0, { xx, xx, xx, xx, xx, xx, xx, xx } },
 		};
-		auto& other = world.scene.add_fade_node(1);
-		(void)other;
+		// clang-format on
+		world.scene.add_fade_node(1);
+		auto& slots = world.strings.valueSlots;
 		for (const auto& c : cases) {
 			SCOPED_TRACE(testing::Message() << "iTestStringValues " << c.iTest << ", view " << int(c.viewMode));
 			iTestStringValues = c.iTest;
 			world.camera.vehicleState.vehicleViewMode = c.viewMode;
-			auto& slots = world.strings.valueSlots;
 			std::fill(slots.begin() + 1, slots.end(), 0);
 			RearViewState = 1;
 			sim::run_frame();
-			const auto expected = [&](std::size_t a_slot, bool a_follows) -> std::uint64_t {
-				if (!a_follows) {
-					return 0;
-				}
-				return c.viewMode == 1 ? 0x5356000000000001 : 0x5356000000000000 + a_slot + 1;
-			};
-			for (std::size_t i = 1; i < 3; ++i) {
-				EXPECT_EQ(slots[i], expected(i, c.bGroupA)) << "slot " << i + 1;
-			}
-			for (std::size_t i = 3; i < 9; ++i) {
-				EXPECT_EQ(slots[i], expected(i, c.bGroupB)) << "slot " << i + 1;
-			}
-			if (c.viewMode != 1) {
+			EXPECT_THAT(std::vector(slots.begin() + 1, slots.end()), ElementsAreArray(c.slots2To9));
+			if (c.viewMode > 1) {
 				EXPECT_EQ(RearViewState, 0);
 			}
 		}
-		// View mode 0 writes nothing.
-		world.camera.vehicleState.vehicleViewMode = 0;
-		iTestStringValues = 0;
-		std::fill(world.strings.valueSlots.begin() + 1, world.strings.valueSlots.end(), 0);
-		sim::run_frame();
-		EXPECT_EQ(world.strings.valueSlots[1], 0u);
 	}
 
 	TEST_F(VisibilityHook, AVideoRefreshesEveryCacheAndNothingElseUntilItCloses)
@@ -197,5 +190,101 @@ namespace
 		EXPECT_EQ(sim::run_frame(), 0);
 		EXPECT_THAT(world.calls.of("IsInVehicle"), IsEmpty());
 		EXPECT_EQ(world.calls.of("UpdateVisibility").size(), 1u);
+	}
+
+	// A game function that throws in the middle of a pass: the game gets its
+	// own state back, the pass says so, and the next pass runs as usual.
+	TEST_F(VisibilityHook, AFailingGameCallGivesTheGameItsOwnStateAndTheNextPassRuns)
+	{
+		world.input.bKeyDown[0x20] = true;  // slow time, so that the runtime asks the game to slow down
+		for (const char* function : { "IsInVehicle", "GetVehicle", "SetTimeMultiplier" }) {
+			SCOPED_TRACE(function);
+			world.time.fCurrentTimeMultiplier = 1.0f;
+			world.calls.clear();
+			world.calls.fail_next(function);
+			const auto first = EntryCount();
+			EXPECT_EQ(sim::run_frame(), 5);
+			EXPECT_EQ(world.calls.of(function).size(), 1u);
+			const auto updates = world.calls.of("UpdateVisibility");
+			ASSERT_EQ(updates.size(), 1u);
+			EXPECT_EQ(updates[0].arguments[1], 5u);
+			EXPECT_EQ(EntriesFrom(first).back(), "warning: [GetDesiredVisibilityState] can't apply patch | unknown error");
+
+			EXPECT_EQ(sim::run_frame(), 0);
+		}
+	}
+
+	// The player drives a named vehicle of the vehicle form with a companion
+	// riding along; its profile decides whether chatter works in third
+	// person: the REV-8's does (the default), the Mantis's doesn't.
+	class VehiclePass : public test::GameSession
+	{
+	protected:
+		VehiclePass()
+		{
+			world.forms.add_full("SFBGS004.esm", 0x02);
+			auto& vehicleForm = world.forms.add_form(0x02000017);
+			auto& companionForm = world.forms.add_form(0x00023C01);
+			for (const char* name : { "REV-8", "Mantis" }) {
+				auto& vehicle = world.references.add_reference(0xFF000101 + static_cast<std::uint32_t>(vehicles.size()), 0, &vehicleForm);
+				world.references.set_display_name(vehicle, world.strings.intern(name));
+				vehicles.push_back(&vehicle);
+			}
+			auto& companion = world.references.add_actor(0x00005791);
+			companion.checkForms = { &companionForm };
+			companion.bPassenger = true;
+			companion.fInVehicle = 1.0f;
+			world.references.add_handle(&companion.ref);
+
+			WritePluginFile("Tarmacor.ini",
+				test::Ini({ "[Default]", "[REV-8]", "[Mantis]", "bCompanionChatterAllowInThirdPerson=0", "[Global]", "bLogging=1" }));
+			Install();
+			world.references.player.fInVehicle = 1.0f;
+			world.scene.playerRoot.visibilityState = 5;
+		}
+
+		std::vector<sim::game::TESObjectREFR*> vehicles;
+	};
+
+	// What each part did on one pass, seen in the game: the rear view turned
+	// the yaw limit round, slow time slowed the game down, chatter started a
+	// dialogue with the companion.
+	TEST_F(VehiclePass, ChatterOnlyWhenNeitherRearViewNorSlowTimeActedAndTheRearViewOnlyInFirstPerson)
+	{
+		constexpr int Q = 0x51, Space = 0x20, Shift = 0xA0;
+		struct Case
+		{
+			const char* what;
+			std::size_t vehicle;  // 0 REV-8, 1 Mantis
+			std::uint8_t viewMode;
+			std::vector<int> keys;
+			bool bRearView, bSlowTime, bChatter;
+		};
+		const Case cases[] = {
+			{ "first person, chatter key", 0, 1, { Shift }, false, false, true },
+			{ "first person, rear view and chatter keys", 0, 1, { Q, Shift }, true, false, false },
+			{ "first person, slow time and chatter keys", 0, 1, { Space, Shift }, false, true, false },
+			{ "third person, rear view and chatter keys", 0, 2, { Q, Shift }, false, false, true },
+			{ "third person without chatter there, chatter key", 1, 2, { Shift }, false, false, false },
+			{ "first person without chatter in third person, chatter key", 1, 1, { Shift }, false, false, true },
+		};
+		for (const auto& c : cases) {
+			SCOPED_TRACE(c.what);
+			world.references.player.vehicle = vehicles[c.vehicle];
+			world.camera.vehicleState.vehicleViewMode = c.viewMode;
+			world.input.bKeyDown = {};
+			for (const int key : c.keys) {
+				world.input.bKeyDown[static_cast<std::size_t>(key)] = true;
+			}
+			world.settings.find("fVehicleCameraFirstPersonMaxAbsYaw")->value = 55.0f;
+			world.time.fCurrentTimeMultiplier = 1.0f;
+			AdvanceMs(1500);  // past the wait between two chatters
+			world.calls.clear();
+
+			EXPECT_EQ(sim::run_frame(), 0);
+			EXPECT_EQ(world.settings.find("fVehicleCameraFirstPersonMaxAbsYaw")->value == -180.0f, c.bRearView);
+			EXPECT_EQ(world.time.fCurrentTimeMultiplier == 0.2f, c.bSlowTime);
+			EXPECT_EQ(world.calls.of("InitiateDialogue").size(), c.bChatter ? 1u : 0u);
+		}
 	}
 }

@@ -195,7 +195,12 @@ namespace
 			return state;
 		};
 		const auto logged = play();
-		EXPECT_EQ(Entries().size(), 9u);
+		const std::string applying = "info: [ApplyProfile] applying profile [REV-8]";
+		const std::string badText = "error: [SetGameSetting] exception: sSetting [fVehicleDriverHeadTranslationMinZ:Vehicle] sValue [abc] iSettingType [1]";
+		EXPECT_THAT(Entries(),
+			ElementsAre(applying, badText, "info: [ApplyProfile] Exit Anywhere feature enabled",  //
+				applying, badText, "info: [ApplyProfile] Exit Anywhere feature is enabled",       //
+				applying, "info: [ApplyProfile] Exit Anywhere feature disabled", "error: [ApplyProfile] errors occured while applying Smart Aim"));
 		const test::TestLog quietLog;
 		bLogging = false;
 		EXPECT_EQ(play(), logged);

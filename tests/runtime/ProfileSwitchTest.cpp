@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include <fmt/format.h>
 
 #include "Lifecycle/GameData.h"
+#include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
 #include "Settings/Profiles.h"
@@ -139,7 +139,7 @@ namespace
 	TEST_F(ProfileSwitch, EmptyProfilesReloadOnceThenWaitBeforeTryingAgain)
 	{
 		// Files that keep the log on but hold no profile.
-		std::ofstream(game.plugins() / "Tarmacor.ini") << "[Global]\r\nbLogging=1\r\n";
+		test::WritePluginFile(game.plugins(), "Tarmacor.ini", "[Global]\r\nbLogging=1\r\n");
 		Profiles.clear();
 		CurrentProfile.sProfileName = "Kept";
 		Drive(AddVehicle("REV-8"));
@@ -160,7 +160,7 @@ namespace
 		EXPECT_EQ(CurrentProfile.sProfileName, "Kept");
 
 		// The INI files come back: the next due reload finds the profile.
-		std::ofstream(game.plugins() / "Tarmacor.ini") << "[Global]\r\nbLogging=1\r\n[Default]\r\niRearViewHotkey=0x51\r\n[REV-8]\r\niRearViewHotkey=0x52\r\n";
+		test::WritePluginFile(game.plugins(), "Tarmacor.ini", "[Global]\r\nbLogging=1\r\n[Default]\r\niRearViewHotkey=0x51\r\n[REV-8]\r\niRearViewHotkey=0x52\r\n");
 		world.time.iSteadyNanoseconds += 5'000'000'000;
 		Pass();
 		entries = Entries();

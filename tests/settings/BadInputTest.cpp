@@ -22,6 +22,7 @@ namespace
 {
 	using testing::Contains;
 	using testing::ElementsAre;
+	using testing::ElementsAreArray;
 	using testing::IsEmpty;
 	using BadInput = test::SettingsTest;
 
@@ -144,19 +145,9 @@ namespace
 		// The vanilla "file" exists but gives no key: the built-in values.
 		EXPECT_EQ(iTestStringValues, 0);
 		EXPECT_FALSE(bLogging);
-		// clang-format off
-		EXPECT_THAT(Entries(), ElementsAre(
-								   "info: [HandleOnPostDataLoad] kPostDataLoad",
-								   "error: [CreateBackupOfINI] could not create backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini] | DoesFileExistEx",
-								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
-								   "info: [ReloadGlobalSettings] reading settings from CustomINI...",
-								   "info: [ReloadGlobalSettings] [Global] bLogging -> 0",
-								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
-								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 0",
-								   "warning: [ReloadAllProfilesAndSettings] VanillaINISectionNames.size == 0",
-								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
-								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
-		// clang-format on
+		using namespace test::reload_log;
+		const std::string noBackup = "error: [CreateBackupOfINI] could not create backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini] | DoesFileExistEx";
+		EXPECT_THAT(Entries(), ElementsAreArray(test::Lines({ { "info: [HandleOnPostDataLoad] kPostDataLoad", noBackup, ReadingVanilla, ReadingCustom }, Globals(0, 1, 0), NoProfiles })));
 	}
 
 	TEST_F(BadInput, TheCustomFileIsNeverWritten)

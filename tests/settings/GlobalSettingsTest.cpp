@@ -8,6 +8,7 @@
 namespace
 {
 	using testing::ElementsAre;
+	using testing::ElementsAreArray;
 	using testing::IsEmpty;
 
 	class GlobalSettings : public test::SettingsTest
@@ -49,16 +50,8 @@ namespace
 		EXPECT_FALSE(bCreateVanillaINIBackup);
 		EXPECT_EQ(iTestStringValues, 7);
 
-		const auto entries = Entries();
-		ASSERT_EQ(entries.size(), 10u);
-		EXPECT_THAT(std::vector(entries.begin(), entries.begin() + 5),
-			ElementsAre(
-				"error: [ReloadGlobalSettings] could not reload settings from VanillaINI | DoesIniExist",
-				"warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist",
-				"info: [ReloadGlobalSettings] [Global] bLogging -> 1",
-				"info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 0",
-				"info: [ReloadGlobalSettings] [Global] iTestStringValues -> 7"));
-		EXPECT_EQ(entries[7], "info: [ReloadGlobalSettings] [Global] bLogging -> 0");
+		using namespace test::reload_log;
+		EXPECT_THAT(Entries(), ElementsAreArray(test::Lines({ { NoVanillaIni, NoCustomIni }, Globals(1, 0, 7), { NoVanillaIni, NoCustomIni }, Globals(0, 0, 7) })));
 	}
 
 	TEST_F(GlobalSettings, ReadsVanillaThenCustomAndReportsInOrder)
@@ -68,14 +61,8 @@ namespace
 		EXPECT_TRUE(Reload());
 		EXPECT_TRUE(bCreateVanillaINIBackup);
 		EXPECT_EQ(iTestStringValues, 2);
-		// clang-format off
-		EXPECT_THAT(Entries(), ElementsAre(
-								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
-								   "info: [ReloadGlobalSettings] reading settings from CustomINI...",
-								   "info: [ReloadGlobalSettings] [Global] bLogging -> 1",
-								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
-								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 2"));
-		// clang-format on
+		using namespace test::reload_log;
+		EXPECT_THAT(Entries(), ElementsAreArray(test::Lines({ { ReadingVanilla, ReadingCustom }, Globals(1, 1, 2) })));
 	}
 
 	TEST_F(GlobalSettings, CustomKeysWinButOnlyWhenGiven)

@@ -14,6 +14,7 @@ namespace
 {
 	using testing::Contains;
 	using testing::ElementsAre;
+	using testing::ElementsAreArray;
 	using testing::IsEmpty;
 	using PostDataLoad = test::SettingsTest;
 
@@ -59,19 +60,10 @@ namespace
 
 		// The written file turns logging off, so the dump stays silent.
 		EXPECT_FALSE(bLogging);
-		// clang-format off
-		EXPECT_THAT(Entries(), ElementsAre(
-								   "info: [HandleOnPostDataLoad] kPostDataLoad",
-								   "info: [CreateBackupOfINI] created backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini]",
-								   "info: [ReloadGlobalSettings] reading settings from VanillaINI...",
-								   "warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist",
-								   "info: [ReloadGlobalSettings] [Global] bLogging -> 0",
-								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
-								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 0",
-								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0",
-								   "warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
-								   "info: [ReloadAllProfilesAndSettings] logging was requested to be turned off"));
-		// clang-format on
+		using namespace test::reload_log;
+		const std::string backup = "info: [CreateBackupOfINI] created backup of INI [.\\Data\\SFSE\\Plugins\\Tarmacor.ini] to INI [.\\Data\\SFSE\\Plugins\\Tarmacor_backup.ini]";
+		const std::string added = "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0";
+		EXPECT_THAT(Entries(), ElementsAreArray(test::Lines({ { "info: [HandleOnPostDataLoad] kPostDataLoad", backup, ReadingVanilla, NoCustomIni }, Globals(0, 1, 0), { added, NoProfiles[1], NoProfiles[2] } })));
 	}
 
 	TEST_F(PostDataLoad, AnExistingFileIsKeptAndTheProfilesAreDumped)

@@ -75,10 +75,7 @@ namespace
 	TEST_F(ProfileDump, MarkersAloneForNoProfiles)
 	{
 		DumpAllProfiles();
-		const auto messages = log.messages();
-		ASSERT_THAT(Entries(), ElementsAre(Begin, End));
-		EXPECT_EQ(messages[0].size(), std::string("[DumpAllProfiles] ").size() + 42);
-		EXPECT_EQ(messages[1].size(), std::string("[DumpAllProfiles] ").size() + 40);
+		EXPECT_THAT(Entries(), ElementsAre(Begin, End));
 	}
 
 	TEST_F(ProfileDump, UnfilledTextsShowNothingAfterTheArrow)

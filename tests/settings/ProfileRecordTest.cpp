@@ -38,30 +38,4 @@ namespace
 			EXPECT_EQ(*text, "");
 		}
 	}
-
-	TEST(ProfileRecord, CopiesCarryNameAndTextsAndStayIndependent)
-	{
-		Profile original;
-		original.sProfileName = "A name longer than any short-string buffer holds";
-		original.iRearViewHotkey = 0x52;
-		original.bExitAnywhere = false;
-		original.sPlayerFirstPersonCameraOffsetMinX = "-0.580000";
-		original.sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode = "100.000000";
-
-		Profile copy = original;
-		Profile assigned;
-		assigned = original;
-		for (const Profile* p : { &copy, &assigned }) {
-			EXPECT_EQ(p->sProfileName, original.sProfileName);
-			EXPECT_EQ(p->iRearViewHotkey, 0x52);
-			EXPECT_FALSE(p->bExitAnywhere);
-			EXPECT_EQ(p->sPlayerFirstPersonCameraOffsetMinX, "-0.580000");
-			EXPECT_EQ(p->sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode, "100.000000");
-		}
-
-		original.sProfileName = "changed";
-		original.sPlayerFirstPersonCameraOffsetMinX.clear();
-		EXPECT_EQ(copy.sProfileName, "A name longer than any short-string buffer holds");
-		EXPECT_EQ(assigned.sPlayerFirstPersonCameraOffsetMinX, "-0.580000");
-	}
 }

@@ -1,10 +1,10 @@
 #include "SettingsTest.h"
 
 #include <bit>
-#include <chrono>
 #include <fstream>
 #include <iterator>
 
+#include "PluginFile.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
@@ -58,6 +58,38 @@ namespace test
 #undef TARMACOR_EXPECT_FLOAT
 	}
 
+	std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> a_parts)
+	{
+		std::vector<std::string> lines;
+		for (const auto& part : a_parts) {
+			lines.insert(lines.end(), part.begin(), part.end());
+		}
+		return lines;
+	}
+
+	namespace reload_log
+	{
+		const std::string NoVanillaIni = "error: [ReloadGlobalSettings] could not reload settings from VanillaINI | DoesIniExist";
+		const std::string NoCustomIni = "warning: [ReloadGlobalSettings] could not reload settings from CustomINI | DoesIniExist";
+		const std::string ReadingVanilla = "info: [ReloadGlobalSettings] reading settings from VanillaINI...";
+		const std::string ReadingCustom = "info: [ReloadGlobalSettings] reading settings from CustomINI...";
+
+		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues)
+		{
+			return { "info: [ReloadGlobalSettings] [Global] bLogging -> " + std::to_string(a_logging),
+				"info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> " + std::to_string(a_backup),
+				"info: [ReloadGlobalSettings] [Global] iTestStringValues -> " + std::to_string(a_testStringValues) };
+		}
+
+		const std::vector<std::string> NoProfiles{
+			"warning: [ReloadAllProfilesAndSettings] VanillaINISectionNames.size == 0",
+			"warning: [ReloadAllProfilesAndSettings] CustomINISectionNames.size == 0",
+			"info: [ReloadAllProfilesAndSettings] logging was requested to be turned off",
+		};
+
+		const std::vector<std::string> NoIniFiles = Lines({ { NoVanillaIni, NoCustomIni }, Globals(0, 1, 0), NoProfiles });
+	}
+
 	SettingsTest::SettingsTest()
 	{
 		bLogging = true;
@@ -74,16 +106,7 @@ namespace test
 
 	void SettingsTest::WritePluginFile(std::string_view a_name, std::string_view a_bytes) const
 	{
-		std::ofstream file(PluginFile(a_name), std::ios::binary | std::ios::trunc);
-		file.write(a_bytes.data(), static_cast<std::streamsize>(a_bytes.size()));
-		file.close();
-		ASSERT_TRUE(file.good()) << a_name;
-		// The platform keeps a parsed copy of an INI while its write time
-		// stays the same, and file times only move every few milliseconds:
-		// each write here gets a time of its own.
-		static const auto yearAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
-		static int writes = 0;
-		std::filesystem::last_write_time(PluginFile(a_name), yearAgo + std::chrono::seconds(++writes));
+		test::WritePluginFile(game.plugins(), a_name, a_bytes);
 	}
 
 	std::string SettingsTest::ReadPluginFile(std::string_view a_name) const

@@ -23,6 +23,25 @@ namespace test
 	// Every field equal, floats to the bit.
 	void ExpectSameProfile(const Profile& a_actual, const Profile& a_expected);
 
+	// Log lines and lists of them, one after the other.
+	std::vector<std::string> Lines(std::initializer_list<std::vector<std::string>> a_parts);
+
+	// What reloading the settings writes about the INI files, each line
+	// worded in this one place.
+	namespace reload_log
+	{
+		extern const std::string NoVanillaIni;
+		extern const std::string NoCustomIni;
+		extern const std::string ReadingVanilla;
+		extern const std::string ReadingCustom;
+		// The [Global] values as the reload reports them, in its order.
+		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues);
+		// Neither file gave a section: no profile, and logging goes off.
+		extern const std::vector<std::string> NoProfiles;
+		// A reload of everything in a plugin folder without INI files.
+		extern const std::vector<std::string> NoIniFiles;
+	}
+
 	class SettingsTest : public testing::Test
 	{
 	protected:
