@@ -219,6 +219,25 @@ namespace
 		EXPECT_THAT(Entries(), ElementsAre(fmt::format("info: [SayDialogue01] called | akSpeaker {} | akTarget {} | Params: a2: -7 | a3: 2147483647 | a6: {} | a7: {} | a8: {} | a9: {} | ", fmt::format("[{}]", mi), fmt::format("[{}]", pl), args.a6, args.a7, args.a8, args.a9), fmt::format("info: [SayDialogue01] called | akSpeaker [{}] | akTarget [{}] | result: 7F00123456", mi, pl), fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | Params: a3: -7 | a4: 2147483647 | a5: {} | a7: -123 | a8: {:X} | a9: {} | ", mi, pl, args.a5, args.a8, args.a9), fmt::format("info: [SayDialogue02] called | akSpeaker [{}] | akTarget [{}] | result: 42", mi, pl)));
 	}
 
+	// A question that fails inside our part: nothing unwinds into the
+	// game's dialogue function, and the game's own function decides, once.
+	TEST_F(IdleChatterHookTest, AFailingQuestionLetsTheGamesFunctionDecide)
+	{
+		Install();
+		mira.bTalking = true;  // a question that could answer would block
+		for (const char* failing : { "IsMenuOpen", "IsInScene", "IsTalking" }) {
+			SCOPED_TRACE(failing);
+			world.calls.clear();
+			world.calls.fail_next(failing);
+			const auto first = sim::say_first_idle_line(args);
+			EXPECT_EQ(first.result, 0x7F00123456u);
+			ExpectClean(first);
+			world.calls.fail_next(failing);
+			EXPECT_EQ(sim::say_second_idle_line(args).result, 42u);
+			EXPECT_EQ(IdleLines().size(), 2u);
+		}
+	}
+
 	TEST_F(IdleChatterHookTest, AnActorIsBlockedByTheFirstQuestionThatSaysYes)
 	{
 		Install();
