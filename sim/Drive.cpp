@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include <windows.h>
+
 #include "sim/Verbs.h"
 #include "sim/code/Code.h"
 #include "sim/world/World.h"
@@ -165,6 +167,26 @@ namespace sim
 			const auto state = run_frame();
 			std::printf("      game | frame: the player's node gets state %u\n", state);
 		}
+
+		// A player tunes the vehicle's camera in TarmacorCustom.ini while the
+		// game runs: one key of the section set, as an editor would, then
+		// up to 3 s for the game's setting to follow (the plugin reloads on
+		// its own thread). Nothing else happens meanwhile: no frame, no save.
+		void edit_custom_ini(const char* a_section, const char* a_key, const char* a_value, const char* a_setting)
+		{
+			auto& world = sim::world();
+			const auto* setting = world.settings.find(a_setting);
+			const float before = setting ? setting->value : 0.0f;
+			::WritePrivateProfileStringA(a_section, a_key, a_value, ".\\Data\\SFSE\\Plugins\\TarmacorCustom.ini");
+			std::printf("      game | TarmacorCustom.ini saved with [%s] %s=%s\n", a_section, a_key, a_value);
+			const auto start = ::GetTickCount64();
+			while (setting && setting->value == before && ::GetTickCount64() - start < 3'000) {
+				::Sleep(10);
+			}
+			// The reload's last lines a moment to land in the log.
+			::Sleep(50);
+			std::printf("      game | %llu ms later\n", static_cast<unsigned long long>(::GetTickCount64() - start));
+		}
 	}
 
 	void drive(const DriveOptions& a_options)
@@ -216,6 +238,9 @@ namespace sim
 			hold(kSlowTimeKey, false);
 			later(16);
 			frame();
+		});
+		step("TarmacorCustom.ini edited while driving: the REV-8's yaw limit to 100", [&] {
+			edit_custom_ini("REV-8", "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "100", "fVehicleCameraFirstPersonMaxAbsYaw");
 		});
 		step("the chatter hotkey (left Shift), 2 s later", [&] {
 			later(2'000);

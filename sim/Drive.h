@@ -1,10 +1,10 @@
 #pragma once
 // The scripted drive SimStarfield plays once the plugin has installed
 // itself: a vehicle with its own profile entered, the rear view and slow
-// time held and released, the chatter hotkey with a companion riding along,
-// an idle line, a save and a load 2.5 s apart, the vehicle left, the end
-// credits closed. After each step it prints what changed in the game beside
-// the plugin's new log lines.
+// time held and released, TarmacorCustom.ini edited while driving, the
+// chatter hotkey with a companion riding along, an idle line, a save and a
+// load 2.5 s apart, the vehicle left, the end credits closed. After each
+// step it prints what changed in the game beside the plugin's new log lines.
 #include <cstddef>
 #include <filesystem>
 #include <functional>

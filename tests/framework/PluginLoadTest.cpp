@@ -310,6 +310,8 @@ namespace
 			"rear view released", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0 -> -1.5", "Rear View deactivated",
 			"slow time held", "time multiplier: 1 -> 0.2", "applying time mult",
 			"slow time released", "time multiplier: 0.2 -> 1", "removing time mult",
+			"edited while driving", "setting fVehicleCameraFirstPersonMaxAbsYaw: 90 -> 100",
+				"TarmacorCustom.ini changed; reloading all profiles and settings", "current profile [REV-8] could be found in Profiles; reapplying profile",
 			"chatter hotkey", "dialogue started with the player (1)", "initiating dialogue | PassengerCompanion",
 			"idle line", "idle line blocked", "blocking IdleChatter | IsTalking",
 			"a save", "reloading all profiles and settings...",

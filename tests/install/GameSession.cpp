@@ -4,6 +4,7 @@
 
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/GameData.h"
+#include "Lifecycle/IniFileWatcher.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "Lifecycle/SharedState.h"
 #include "PluginFile.h"
@@ -52,6 +53,10 @@ namespace test
 	void GameSession::Install()
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
+		// These tests change the INI files and say when the plugin reads
+		// them: the watcher the installation starts would reload beside
+		// them. Its own tests start it again.
+		StopIniFileWatcher();
 		if (world.events.saveLoad.count == 0 && world.menus.ui.menuOpenCloseSource.count == 0) {
 			RegisterEventSinks();
 		}

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "Lifecycle/IniFileWatcher.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
@@ -26,9 +27,12 @@ namespace
 	using testing::IsEmpty;
 	using BadInput = test::SettingsTest;
 
+	// The file watcher the installation starts is stopped: these tests say
+	// when the files are read.
 	void DeliverPostDataLoad()
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
+		StopIniFileWatcher();
 	}
 
 	std::string Junk(std::size_t a_size, unsigned a_seed)

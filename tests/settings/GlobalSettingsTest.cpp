@@ -67,22 +67,25 @@ namespace
 
 	TEST_F(GlobalSettings, CustomKeysWinButOnlyWhenGiven)
 	{
-		Vanilla({ "bLogging=1", "bCreateVanillaINIBackup=1", "iTestStringValues=2" });
-		Custom({ "bLogging=0", "bCreateVanillaINIBackup=0", "iTestStringValues=9" });
+		Vanilla({ "bLogging=1", "bCreateVanillaINIBackup=1", "iTestStringValues=2", "bReloadOnFileChange=1" });
+		Custom({ "bLogging=0", "bCreateVanillaINIBackup=0", "iTestStringValues=9", "bReloadOnFileChange=0" });
 		EXPECT_FALSE(Reload(true));
 		EXPECT_FALSE(bCreateVanillaINIBackup);
 		EXPECT_EQ(iTestStringValues, 9);
+		EXPECT_FALSE(bReloadOnFileChange);
 
 		Custom({ "bSmartAim=0" });
 		EXPECT_TRUE(Reload(false));
 		EXPECT_TRUE(bCreateVanillaINIBackup);
 		EXPECT_EQ(iTestStringValues, 2);
+		EXPECT_TRUE(bReloadOnFileChange);
 	}
 
 	TEST_F(GlobalSettings, AKeyTheVanillaFileLacksFallsBackButTheLoggingBoolStays)
 	{
 		iTestStringValues = 7;
 		bCreateVanillaINIBackup = false;
+		bReloadOnFileChange = false;
 		Vanilla({});
 		Custom({ "iTestStringValues=300" });
 		EXPECT_TRUE(Reload(true));
@@ -90,6 +93,7 @@ namespace
 		// The vanilla step reset it; 300 is out of range.
 		EXPECT_EQ(iTestStringValues, 0);
 		EXPECT_TRUE(bCreateVanillaINIBackup);
+		EXPECT_TRUE(bReloadOnFileChange);
 	}
 
 	TEST_F(GlobalSettings, OnlyTheText1SwitchesOnAndBadNumbersAreIgnored)

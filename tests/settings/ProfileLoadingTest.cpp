@@ -152,6 +152,7 @@ namespace
 								   "info: [ReloadGlobalSettings] [Global] bLogging -> 1",
 								   "info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> 1",
 								   "info: [ReloadGlobalSettings] [Global] iTestStringValues -> 3",
+								   "info: [ReloadGlobalSettings] [Global] bReloadOnFileChange -> 1",
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from VanillaINI to Profiles | Profiles.size == 0",
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Rover Mk2] from VanillaINI to Profiles | Profiles.size == 1",
 								   "info: [ReloadAllProfilesAndSettings] adding Profile [Default] from CustomINI to Profiles | Profiles.size == 2"));

@@ -74,11 +74,12 @@ namespace test
 		const std::string ReadingVanilla = "info: [ReloadGlobalSettings] reading settings from VanillaINI...";
 		const std::string ReadingCustom = "info: [ReloadGlobalSettings] reading settings from CustomINI...";
 
-		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues)
+		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues, int a_reloadOnFileChange)
 		{
 			return { "info: [ReloadGlobalSettings] [Global] bLogging -> " + std::to_string(a_logging),
 				"info: [ReloadGlobalSettings] [Global] bCreateVanillaINIBackup -> " + std::to_string(a_backup),
-				"info: [ReloadGlobalSettings] [Global] iTestStringValues -> " + std::to_string(a_testStringValues) };
+				"info: [ReloadGlobalSettings] [Global] iTestStringValues -> " + std::to_string(a_testStringValues),
+				"info: [ReloadGlobalSettings] [Global] bReloadOnFileChange -> " + std::to_string(a_reloadOnFileChange) };
 		}
 
 		const std::vector<std::string> NoProfiles{
@@ -95,6 +96,7 @@ namespace test
 		bLogging = true;
 		bCreateVanillaINIBackup = true;
 		iTestStringValues = 0;
+		bReloadOnFileChange = true;
 		Profiles.clear();
 		CurrentProfile = Profile{};
 	}

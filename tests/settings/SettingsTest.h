@@ -35,7 +35,7 @@ namespace test
 		extern const std::string ReadingVanilla;
 		extern const std::string ReadingCustom;
 		// The [Global] values as the reload reports them, in its order.
-		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues);
+		std::vector<std::string> Globals(int a_logging, int a_backup, int a_testStringValues, int a_reloadOnFileChange = 1);
 		// Neither file gave a section: no profile, and logging goes off.
 		extern const std::vector<std::string> NoProfiles;
 		// A reload of everything in a plugin folder without INI files.

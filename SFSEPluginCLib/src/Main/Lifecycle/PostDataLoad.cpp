@@ -5,6 +5,7 @@
 #include "Dialogue/PassengerIdleChatterFix.h"
 #include "Helpers/AddressText.h"
 #include "Lifecycle/EventSinks.h"
+#include "Lifecycle/IniFileWatcher.h"
 #include "Lifecycle/InitializeGameData.h"
 #include "Lifecycle/MenuState.h"
 #include "Lifecycle/Reloads.h"
@@ -88,6 +89,9 @@ void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 			RegisterEventSinks();
 		}
 		LOG_INFO("Installation complete");
+		if (bFirstInstallation) {
+			StartIniFileWatcher();
+		}
 	} catch (const std::exception& e) {
 		LOG_ERROR("can't install | ", e.what());
 	} catch (...) {

@@ -11,6 +11,7 @@
 namespace
 {
 	std::uint64_t LastTicket = 0;       // under ReloadMutex
+	IniFileStamps LastReadStamps;       // under ReloadMutex
 	std::uint64_t InstalledTicket = 0;  // under RuntimeMutex
 }
 
@@ -26,6 +27,9 @@ SettingsReload ReadProfilesAndSettingsLocked(ReloadKind a_kind)
 	if (bInstallation && !DoesIniExist(std::string(VanillaIniName), "")) {
 		CreateDefaultIni();
 	}
+	// Before reading: a change made while the files are read is a change
+	// still to come.
+	LastReadStamps = GetIniFileStamps();
 	SettingsReload reload;
 	ReloadAllProfilesAndSettings(bInstallation, &reload.settings);
 	reload.iTicket = ++LastTicket;
@@ -40,4 +44,10 @@ bool InstallIfNewer(SettingsReload& a_reload)
 	InstallLoadedSettings(a_reload.settings);
 	InstalledTicket = a_reload.iTicket;
 	return true;
+}
+
+IniFileStamps GetIniFileStampsOfLastReload()
+{
+	const std::lock_guard reloading(ReloadMutex);
+	return LastReadStamps;
 }

@@ -6,6 +6,7 @@
 // that racing reloads never leave older files in force.
 #include <cstdint>
 
+#include "Lifecycle/IniFileStamps.h"
 #include "Settings/LoadedSettings.h"
 
 struct SettingsReload
@@ -29,3 +30,6 @@ SettingsReload ReadProfilesAndSettingsLocked(ReloadKind a_kind);
 // Puts a_reload in force unless a newer reload is already; a_reload keeps
 // what it replaced. The caller holds RuntimeMutex.
 bool InstallIfNewer(SettingsReload& a_reload);
+
+// The INI files as the last reload found them before it read them.
+IniFileStamps GetIniFileStampsOfLastReload();

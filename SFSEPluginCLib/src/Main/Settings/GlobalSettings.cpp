@@ -10,6 +10,7 @@
 
 bool bCreateVanillaINIBackup = true;
 std::int32_t iTestStringValues = 0;
+bool bReloadOnFileChange = true;
 
 namespace
 {
@@ -29,8 +30,8 @@ namespace
 
 GlobalSettingsValues GetGlobalSettingsInForce() noexcept
 {
-	return { bLogging.load(std::memory_order_relaxed), bCreateVanillaINIBackup,
-		std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed) };
+	return { bLogging.load(std::memory_order_relaxed), bCreateVanillaINIBackup, std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed),
+		std::atomic_ref(bReloadOnFileChange).load(std::memory_order_relaxed) };
 }
 
 void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
@@ -57,6 +58,8 @@ void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
 		} else {
 			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
+		const auto watch = ReadGlobalValue(VanillaIniName, "bReloadOnFileChange");
+		values.bReloadOnFileChange = watch.empty() || ParseSwitchValue(watch);
 	}
 
 	// Custom: only the keys it gives change anything.
@@ -76,11 +79,15 @@ void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
 		if (const auto text = ReadGlobalValue(CustomIniName, "iTestStringValues"); !text.empty()) {
 			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
+		if (const auto text = ReadGlobalValue(CustomIniName, "bReloadOnFileChange"); !text.empty()) {
+			values.bReloadOnFileChange = ParseSwitchValue(text);
+		}
 	}
 
 	LOG_INFO("[Global] bLogging -> ", static_cast<int>(*bLoggingTemp));
 	LOG_INFO("[Global] bCreateVanillaINIBackup -> ", static_cast<int>(values.bCreateVanillaINIBackup));
 	LOG_INFO("[Global] iTestStringValues -> ", values.iTestStringValues);
+	LOG_INFO("[Global] bReloadOnFileChange -> ", static_cast<int>(values.bReloadOnFileChange));
 }
 
 void ReloadGlobalSettings(bool* bLoggingTemp)
@@ -89,4 +96,5 @@ void ReloadGlobalSettings(bool* bLoggingTemp)
 	ReloadGlobalSettings(bLoggingTemp, &values);
 	bCreateVanillaINIBackup = values.bCreateVanillaINIBackup;
 	std::atomic_ref(iTestStringValues).store(values.iTestStringValues, std::memory_order_relaxed);
+	std::atomic_ref(bReloadOnFileChange).store(values.bReloadOnFileChange, std::memory_order_relaxed);
 }

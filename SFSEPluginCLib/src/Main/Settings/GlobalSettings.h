@@ -6,6 +6,10 @@
 // Read and reported; the backup is made whenever a reload asks for it.
 extern bool bCreateVanillaINIBackup;
 
+// Whether an edit of either INI file while the game runs is read at once (on)
+// or waits for the next save or load.
+extern bool bReloadOnFileChange;
+
 // A test switch for the game's string value slots: 0 is off, else 1 to 254.
 // Read by the per-frame hook on every node: loaded and stored whole.
 extern std::int32_t iTestStringValues;
@@ -16,6 +20,7 @@ struct GlobalSettingsValues
 	bool bLogging{ false };
 	bool bCreateVanillaINIBackup{ true };
 	std::int32_t iTestStringValues{ 0 };
+	bool bReloadOnFileChange{ true };
 };
 
 // The global settings in force now.

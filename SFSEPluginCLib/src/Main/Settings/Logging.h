@@ -87,3 +87,4 @@ namespace Tarmacor::detail
 // where that work runs (a step of an event handler run later by a frame).
 #define LOG_INFO_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::info, a_function, __VA_ARGS__)
 #define LOG_WARNING_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::warn, a_function, __VA_ARGS__)
+#define LOG_ERROR_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::err, a_function, __VA_ARGS__)
