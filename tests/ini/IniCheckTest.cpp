@@ -12,7 +12,11 @@
 #include <windows.h>
 
 #include "IniText.h"
+#include "ListedSection.h"
 #include "RunIniChecker.h"
+#include "Settings/IniFile.h"
+#include "Settings/IniSection.h"
+#include "Settings/SectionNames.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 
@@ -221,6 +225,39 @@ namespace
 		const auto run = Run();
 		EXPECT_EQ(run.iExit, 0) << run.sErr;
 		EXPECT_THAT(run.sOut, testing::StartsWith("Tarmacor INI check of .\\\n  Tarmacor.ini: found\n"));
+	}
+
+	// The checker reads a section at once and works out what reading it key
+	// by key gives; the platform's own answers are the reference.
+	TEST_F(IniChecker, ASectionReadAtOnceAnswersAsReadsKeyByKey)
+	{
+		std::string text = test::IniText({ "; top", "[A]", "k1 = v1 ", "bare", "empty=", "q1=\"quoted\"", "q2='single'", "q3=\"half", "q4=\"\"",
+			"q5=\"a\" b\"", "q6=\"", "dup=first", "DUP=second", ";c=comment", "#h=hash", "=novalue", "eq=a=b", "bSmartAim", "bSmartAim=0",
+			"[a]", "k1=second", "[Long]" });
+		// Longer than the first buffer the section is read into.
+		for (int i = 0; i < 1000; ++i) {
+			text += "key" + std::to_string(i) + "=value " + std::to_string(i) + "\r\n";
+		}
+		text += test::IniText({ "[A]", "k1=third" });
+		std::ofstream(game.plugins() / "Tarmacor.ini", std::ios::binary) << text;
+
+		const std::string folder(PluginFolder);
+		const std::string path = folder + "Tarmacor.ini";
+		const std::vector<std::string> keys = { "k1", "K1", "bare", "empty", "q1", "q2", "q3", "q4", "q5", "q6", "dup", "#h", "eq", "bSmartAim", "missing", "key0", "key999" };
+		for (const std::string section : { "A", "a", "Long", "None" }) {
+			SCOPED_TRACE(section);
+			const auto listed = ReadIniSectionLines(VanillaIniName, section, folder);
+			ASSERT_TRUE(listed.complete);
+			const auto platformKeys = ReadSectionNames([&](char* a_buffer, std::size_t a_size) -> std::size_t {
+				return ::GetPrivateProfileStringA(section.c_str(), nullptr, "", a_buffer, static_cast<DWORD>(a_size), path.c_str());
+			});
+			EXPECT_EQ(GetListedKeyNames(listed.lines), platformKeys.names);
+			for (const auto& key : keys) {
+				const auto value = FindListedValue(listed.lines, key);
+				ASSERT_TRUE(value) << key;
+				EXPECT_EQ(*value, ReadIniValue(std::string(VanillaIniName), section, key, folder)) << key;
+			}
+		}
 	}
 
 	// The program itself, as a player starts it: its exit status and the

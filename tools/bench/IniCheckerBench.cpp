@@ -121,7 +121,7 @@ int main()
 	sim::GameFolder game;
 	for (const int profiles : { 10, 100, 600 }) {
 		WriteProfiles(game.plugins(), profiles);
-		const int runs = profiles >= 600 ? 5 : 9;
+		const int runs = profiles >= 600 ? 7 : 11;
 		std::vector<double> reload;
 		std::vector<double> check;
 		for (int run = 0; run < runs; ++run) {
