@@ -13,16 +13,15 @@
 #include "ClosestKey.h"
 #include "IniValues.h"
 #include "KeyNames.h"
-#include "ListedSection.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/IniFile.h"
-#include "Settings/IniSection.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileLoading.h"
 #include "Settings/Profiles.h"
 #include "Settings/SectionNames.h"
 #include "Settings/ValueParsing.h"
 #include "Settings/ValueText.h"
+#include "SectionReading.h"
 #include "ValueCheck.h"
 
 std::string_view GetValueSourceText(ValueSource a_source) noexcept
@@ -56,80 +55,6 @@ namespace
 	{
 		return !a_key.empty() && (a_key.front() == ';' || a_key.front() == '#');
 	}
-
-	// The section's key names as the platform lists them; for a section
-	// that appears twice, those of the first.
-	std::vector<std::string> ReadKeyNames(const IniSource& a_file, const std::string& a_section)
-	{
-		const auto path = GetIniPath(a_file.sBaseName, "");
-		auto list = ReadSectionNames([&](char* a_buffer, std::size_t a_size) -> std::size_t {
-			return ::GetPrivateProfileStringA(a_section.c_str(), nullptr, "", a_buffer, static_cast<DWORD>(a_size), path.c_str());
-		});
-		return std::move(list.names);
-	}
-
-	// One section as the INI functions answer for it, from a single read of
-	// all its lines; where those can't tell (ListedSection.h), and for a
-	// section too long to list, the platform is asked key by key.
-	class SectionReading
-	{
-	public:
-		SectionReading(const IniSource& a_file, const std::string& a_section) :
-			_file(&a_file),
-			_section(a_section),
-			_listed(ReadIniSectionLines(a_file.sBaseName, a_section, ""))
-		{
-			_keys = _listed.complete ? GetListedKeyNames(_listed.lines) : ReadKeyNames(a_file, a_section);
-		}
-
-		const std::vector<std::string>& GetKeys() const noexcept { return _keys; }
-
-		std::string GetValue(std::string_view a_key) const
-		{
-			if (_listed.complete) {
-				if (auto value = FindListedValue(_listed.lines, a_key)) {
-					return std::move(*value);
-				}
-			}
-			return ReadIniValue(_file->sBaseName, _section, std::string(a_key), "");
-		}
-
-	private:
-		const IniSource* _file;
-		std::string _section;
-		IniSectionLines _listed;
-		std::vector<std::string> _keys;
-	};
-
-	std::string ToLowerAscii(std::string a_text)
-	{
-		for (auto& c : a_text) {
-			if (c >= 'A' && c <= 'Z') {
-				c = static_cast<char>(c - 'A' + 'a');
-			}
-		}
-		return a_text;
-	}
-
-	// Each section read once: the INI functions find a name in any case, and
-	// of a name that appears twice the first section, so one reading answers
-	// for every section named alike in a file.
-	class SectionReadings
-	{
-	public:
-		const SectionReading& Get(const IniSource& a_file, const std::string& a_section)
-		{
-			auto key = std::make_pair(&a_file, ToLowerAscii(a_section));
-			auto found = _read.find(key);
-			if (found == _read.end()) {
-				found = _read.emplace(std::move(key), SectionReading(a_file, a_section)).first;
-			}
-			return found->second;
-		}
-
-	private:
-		std::map<std::pair<const IniSource*, std::string>, SectionReading> _read;
-	};
 
 	bool HasKey(const std::vector<std::string>& a_keys, std::string_view a_key) noexcept
 	{
@@ -304,7 +229,7 @@ namespace
 				continue;
 			}
 			const std::string section(GlobalSectionName);
-			const auto& reading = a_readings.Get(*file, section);
+			const auto& reading = a_readings.Get(file->sBaseName, section);
 			for (const auto& global : GlobalKeys) {
 				const auto text = reading.GetValue(global.sKey);
 				// A custom value the plugin refuses leaves the one it ends with.
@@ -493,7 +418,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 			}
 			const bool readsAnother = WarnIfNamedAlike(checker, *file, name, earlier);
 			earlier.Add(*file, name);
-			const auto& reading = readings.Get(*file, name);
+			const auto& reading = readings.Get(file->sBaseName, name);
 			if (IsGlobalSectionName(name)) {
 				if (!readsAnother) {
 					checker.CheckKeys(*file, name, reading.GetKeys(), true);
