@@ -21,7 +21,8 @@ namespace
 	const ListedValueCase ListedValueCases[] = {
 		{ "KeyInAnyCase", { "other=1", "IREARVIEWHOTKEY=0x52" }, "iRearViewHotkey", "0x52" },
 		{ "TheFirstOfARepeatedKey", { "dup=first", "DUP=second" }, "dup", "first" },
-		{ "ABareKeyShadowsALaterValue", { "bSmartAim", "bSmartAim=0" }, "bSmartAim", "" },
+		{ "ABareKey", { "bSmartAim", "bSmartAim=0" }, "bSmartAim", std::nullopt },
+		{ "AfterABareKeyOfAnother", { "bRearView", "bSmartAim=0" }, "bSmartAim", "0" },
 		{ "MissingKey", { "x=1" }, "y", "" },
 		{ "EmptyValue", { "k=" }, "k", "" },
 		{ "EqualsInTheValue", { "k=a=b" }, "k", "a=b" },

@@ -71,7 +71,7 @@ std::optional<std::string> FindListedValue(std::span<const std::string> a_lines,
 		if (!EqualsIgnoringCase(split.sKey, a_key)) {
 			continue;
 		}
-		if (split.sValue.size() > MaxIniValueLength) {
+		if (!split.bHasValue || split.sValue.size() > MaxIniValueLength) {
 			return std::nullopt;
 		}
 		return std::string(RemoveQuotes(split.sValue));

@@ -13,8 +13,11 @@
 std::vector<std::string> GetListedKeyNames(std::span<const std::string> a_lines);
 
 // The text a read of a_key returns: the value of the first line whose key
-// matches without regard to case, its surrounding quotes removed; empty for
-// a key without value or none at all. Nothing when the lines can't tell:
-// the platform folds the case of letters beyond ASCII in its own way, and
-// cuts values longer than a read's buffer where its conversions decide.
+// matches without regard to case, its surrounding quotes removed; empty when
+// no line has the key. Nothing when the lines can't tell: before that line,
+// a key beyond ASCII (the platform folds the case of such letters its own
+// way); the line itself without an equals sign (what a read makes of it
+// differs between platforms: Wine reads it as empty); or a value longer
+// than a read returns (where it is cut depends on the platform's
+// conversions).
 std::optional<std::string> FindListedValue(std::span<const std::string> a_lines, std::string_view a_key);
