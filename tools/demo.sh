@@ -71,4 +71,14 @@ if [ -f "$plugins/Tarmacor.ini" ]; then
 fi
 echo "[demo] ----- $plugins -----"
 ls "$plugins"
+# The log is the plugin's own file in the prefix's Documents folder, named
+# after the plugin.
+log=$(find "$build/wineprefix/drive_c/users" -path '*/My Games/Starfield/SFSE/Logs/*.log' 2>/dev/null | head -n 1)
+echo "[demo] ----- end -----"
+echo "[demo] Shown: Tarmacor.dll loaded by the simulated host, the scripted drive (what each step changed in the game above the plugin's log lines), the INI checker's report on the game folder's INI files, and Tarmacor.ini as it ended up."
+echo "[demo]   game folder: $game"
+echo "[demo]   plugin log:  ${log:-none written}"
+if [ "$status" -ne 0 ]; then
+  echo "[demo] the simulated game ended with status $status"
+fi
 exit $status

@@ -17,7 +17,7 @@ started=$(date +%s)
 jobs=$(nproc)
 
 ./tools/setup-debian.sh --fuzz
-./tools/check-format.sh
+run_step check-format "checking the format of the C++ files" ./tools/check-format.sh
 
 # Wine runs with a home folder of its own: the project's prefix must keep
 # everything inside the build tree, and an empty home folder afterwards

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -12,8 +13,13 @@
 #include <windows.h>
 
 #include "IniText.h"
+#include "ListedSection.h"
 #include "PluginFile.h"
 #include "RunIniChecker.h"
+#include "SectionReading.h"
+#include "Settings/IniFile.h"
+#include "Settings/IniSection.h"
+#include "Settings/SectionNames.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 
@@ -222,6 +228,42 @@ namespace
 		const auto run = Run();
 		EXPECT_EQ(run.iExit, 0) << run.sErr;
 		EXPECT_THAT(run.sOut, testing::StartsWith("Tarmacor INI check of .\\\n  Tarmacor.ini: found\n"));
+	}
+
+	// The checker reads a section at once and works out what reading it key
+	// by key gives; the platform's own answers are the reference.
+	TEST_F(IniChecker, ASectionReadAtOnceAnswersAsReadsKeyByKey)
+	{
+		std::string text = test::IniText({ "; top", "[A]", "k1 = v1 ", "bare", "empty=", "q1=\"quoted\"", "q2='single'", "q3=\"half", "q4=\"\"",
+			"q5=\"a\" b\"", "q6=\"", "dup=first", "DUP=second", ";c=comment", "#h=hash", "=novalue", "eq=a=b", "bSmartAim", "bSmartAim=0",
+			"[a]", "k1=second", "[Long]" });
+		// Longer than the first buffer the section is read into.
+		for (int i = 0; i < 1000; ++i) {
+			text += "key" + std::to_string(i) + "=value " + std::to_string(i) + "\r\n";
+		}
+		text += test::IniText({ "[A]", "k1=third" });
+		std::ofstream(game.plugins() / "Tarmacor.ini", std::ios::binary) << text;
+
+		const std::string folder(PluginFolder);
+		SetPluginFolder(folder);
+		const std::string path = folder + "Tarmacor.ini";
+		const std::vector<std::string> keys = { "k1", "K1", "bare", "empty", "q1", "q2", "q3", "q4", "q5", "q6", "dup", "#h", "eq", "bSmartAim", "missing", "key0", "key999" };
+		for (const std::string section : { "A", "a", "Long", "None" }) {
+			SCOPED_TRACE(section);
+			const SectionReading reading(std::string(VanillaIniName), section);
+			const auto platformKeys = ReadSectionNames([&](char* a_buffer, std::size_t a_size) -> std::size_t {
+				return ::GetPrivateProfileStringA(section.c_str(), nullptr, "", a_buffer, static_cast<DWORD>(a_size), path.c_str());
+			});
+			EXPECT_EQ(reading.GetKeys(), platformKeys.names);
+			const auto listed = ReadIniSectionLines(VanillaIniName, section, folder);
+			ASSERT_TRUE(listed.complete);
+			for (const auto& key : keys) {
+				EXPECT_EQ(reading.GetValue(key), ReadIniValue(std::string(VanillaIniName), section, key, folder)) << key;
+				// Only a key listed without a value is asked of the platform.
+				const bool listedBare = std::find(listed.lines.begin(), listed.lines.end(), key) != listed.lines.end();
+				EXPECT_EQ(FindListedValue(listed.lines, key).has_value(), !listedBare) << key;
+			}
+		}
 	}
 
 	// The program itself, as a player starts it: its exit status and the

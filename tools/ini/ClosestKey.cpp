@@ -81,6 +81,15 @@ bool EqualsIgnoringCase(std::string_view a_left, std::string_view a_right) noexc
 	return true;
 }
 
+std::string ToLowerAscii(std::string_view a_text)
+{
+	std::string lower(a_text);
+	for (auto& c : lower) {
+		c = ToLower(c);
+	}
+	return lower;
+}
+
 std::optional<std::string_view> FindClosestKey(std::string_view a_key, std::span<const std::string_view> a_known) noexcept
 {
 	std::optional<std::string_view> closest;

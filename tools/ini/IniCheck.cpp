@@ -1,6 +1,7 @@
 #include "IniCheck.h"
 
 #include <iterator>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -20,6 +21,7 @@
 #include "Settings/SectionNames.h"
 #include "Settings/ValueParsing.h"
 #include "Settings/ValueText.h"
+#include "SectionReading.h"
 #include "ValueCheck.h"
 
 std::string_view GetValueSourceText(ValueSource a_source) noexcept
@@ -52,17 +54,6 @@ namespace
 	bool IsCommentKey(std::string_view a_key) noexcept
 	{
 		return !a_key.empty() && (a_key.front() == ';' || a_key.front() == '#');
-	}
-
-	// The section's key names as the platform lists them; for a section
-	// that appears twice, those of the first.
-	std::vector<std::string> ReadKeyNames(const IniSource& a_file, const std::string& a_section)
-	{
-		const auto path = GetIniPath(a_file.sBaseName, "");
-		auto list = ReadSectionNames([&](char* a_buffer, std::size_t a_size) -> std::size_t {
-			return ::GetPrivateProfileStringA(a_section.c_str(), nullptr, "", a_buffer, static_cast<DWORD>(a_size), path.c_str());
-		});
-		return std::move(list.names);
 	}
 
 	bool HasKey(const std::vector<std::string>& a_keys, std::string_view a_key) noexcept
@@ -228,7 +219,7 @@ namespace
 	// vanilla file first (a key it doesn't give takes the built-in value),
 	// then the keys the custom file gives (one it doesn't give keeps what
 	// the vanilla file made of it).
-	void FindGlobalSources(Checker& a_checker, const IniSource& a_vanilla, const IniSource& a_custom, CheckedGlobals& a_globals)
+	void FindGlobalSources(Checker& a_checker, SectionReadings& a_readings, const IniSource& a_vanilla, const IniSource& a_custom, CheckedGlobals& a_globals)
 	{
 		a_globals.eLoggingSource = ValueSource::kBuiltInDefault;
 		a_globals.eBackupSource = ValueSource::kBuiltInDefault;
@@ -238,12 +229,12 @@ namespace
 				continue;
 			}
 			const std::string section(GlobalSectionName);
-			const auto keys = ReadKeyNames(*file, section);
+			const auto& reading = a_readings.Get(file->sBaseName, section);
 			for (const auto& global : GlobalKeys) {
-				const auto text = ReadIniValue(file->sBaseName, section, std::string(global.sKey), "");
+				const auto text = reading.GetValue(global.sKey);
 				// A custom value the plugin refuses leaves the one it ends with.
 				const auto instead = file->eSource == ValueSource::kCustomFile ? DescribeGlobalValue(a_globals, global.sKey) + " applies, as without the key" : "the default " + std::string(global.sDefault) + " applies";
-				if (!a_checker.CheckValue(*file, section, global.sKey, global.eKind, text, HasKey(keys, global.sKey), instead)) {
+				if (!a_checker.CheckValue(*file, section, global.sKey, global.eKind, text, HasKey(reading.GetKeys(), global.sKey), instead)) {
 					continue;
 				}
 				// The test switch takes only 1 to 254 from a file: a 0 keeps
@@ -263,28 +254,57 @@ namespace
 		}
 	}
 
+	// The sections met so far, kept by what a later one named alike is told
+	// about: the first of each name without regard to case, and of the
+	// [Global] sections the first in each file (each file has its own, and
+	// the custom one's keys win).
+	class EarlierSections
+	{
+	public:
+		using Section = std::pair<const IniSource*, std::string>;
+
+		const Section* Find(const IniSource& a_file, const std::string& a_name) const
+		{
+			const auto found = _first.find(GetKey(a_file, a_name));
+			return found == _first.end() ? nullptr : &found->second;
+		}
+
+		void Add(const IniSource& a_file, const std::string& a_name) { _first.emplace(GetKey(a_file, a_name), Section{ &a_file, a_name }); }
+
+	private:
+		static std::string GetKey(const IniSource& a_file, const std::string& a_name)
+		{
+			auto key = ToLowerAscii(a_name);
+			if (IsGlobalSectionName(a_name)) {
+				key += '\0';
+				key += a_file.sFileName;
+			}
+			return key;
+		}
+
+		std::map<std::string, Section> _first;
+	};
+
 	// Sections named alike: within a file the platform finds only the first
 	// (names compare without case there), across files a vehicle gets the
 	// first in load order; and vehicles match names exactly.
-	bool WarnIfNamedAlike(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const std::vector<std::pair<const IniSource*, std::string>>& a_earlier)
+	bool WarnIfNamedAlike(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const EarlierSections& a_earlier)
 	{
-		for (const auto& [file, name] : a_earlier) {
-			const bool sameFile = file == &a_file;
-			// Both files have a [Global] of their own; the custom one's keys win.
-			if (!EqualsIgnoringCase(name, a_name) || (!sameFile && IsGlobalSectionName(a_name))) {
-				continue;
-			}
-			const bool sameName = name == a_name;
-			if (sameFile) {
-				a_checker.Warn(a_file, a_name, {}, sameName ? fmt::format("appears twice in {}: the plugin reads only the first, and the keys of this one are never read", a_file.sFileName) : fmt::format("differs from [{}] only in case: within one file the plugin finds only the first of them, so this profile reads the keys of [{}]", name, name));
-			} else if (sameName) {
-				a_checker.Warn(a_file, a_name, {}, fmt::format("is also in {}: a vehicle named {} gets the one from {}, the first in load order; this one is never used", file->sFileName, a_name, file->sFileName));
-			} else {
-				a_checker.Warn(a_file, a_name, {}, fmt::format("differs from [{}] in {} only in case: vehicle names match exactly, so a vehicle gets at most one of them", name, file->sFileName));
-			}
-			return sameFile;
+		const auto* earlier = a_earlier.Find(a_file, a_name);
+		if (!earlier) {
+			return false;
 		}
-		return false;
+		const auto& [file, name] = *earlier;
+		const bool sameFile = file == &a_file;
+		const bool sameName = name == a_name;
+		if (sameFile) {
+			a_checker.Warn(a_file, a_name, {}, sameName ? fmt::format("appears twice in {}: the plugin reads only the first, and the keys of this one are never read", a_file.sFileName) : fmt::format("differs from [{}] only in case: within one file the plugin finds only the first of them, so this profile reads the keys of [{}]", name, name));
+		} else if (sameName) {
+			a_checker.Warn(a_file, a_name, {}, fmt::format("is also in {}: a vehicle named {} gets the one from {}, the first in load order; this one is never used", file->sFileName, a_name, file->sFileName));
+		} else {
+			a_checker.Warn(a_file, a_name, {}, fmt::format("differs from [{}] in {} only in case: vehicle names match exactly, so a vehicle gets at most one of them", name, file->sFileName));
+		}
+		return sameFile;
 	}
 
 	void WarnIfHotkeysShared(Checker& a_checker, const IniSource& a_file, const Profile& a_profile)
@@ -314,18 +334,18 @@ namespace
 {
 	// One profile as the plugin read it, with each value's source; a section
 	// that reads another's keys (a repeated name) was checked with that one.
-	CheckedProfile CheckProfileSection(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const std::vector<std::string>& a_keys,
+	CheckedProfile CheckProfileSection(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const SectionReading& a_reading,
 		bool a_readsAnother, const Profile& a_profile)
 	{
 		CheckedProfile profile{ a_profile, a_file.eSource, {} };
 		if (!a_readsAnother) {
-			a_checker.CheckKeys(a_file, a_name, a_keys, false);
+			a_checker.CheckKeys(a_file, a_name, a_reading.GetKeys(), false);
 		}
 		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
 			const auto& field = ProfileFields[i];
 			const auto kind = GetValueKind(field);
-			const auto text = ReadIniValue(a_file.sBaseName, a_name, std::string(field.sKey), "");
-			const bool fromFile = a_readsAnother ? TakesValueFromText(CheckValueText(kind, text).eReading) : a_checker.CheckValue(a_file, a_name, field.sKey, kind, text, HasKey(a_keys, field.sKey), "the default " + DescribeFieldValue(Profile{}, field) + " applies");
+			const auto text = a_reading.GetValue(field.sKey);
+			const bool fromFile = a_readsAnother ? TakesValueFromText(CheckValueText(kind, text).eReading) : a_checker.CheckValue(a_file, a_name, field.sKey, kind, text, HasKey(a_reading.GetKeys(), field.sKey), "the default " + DescribeFieldValue(Profile{}, field) + " applies");
 			profile.eSources[i] = fromFile ? a_file.eSource : ValueSource::kBuiltInDefault;
 		}
 		if (!a_readsAnother) {
@@ -380,12 +400,13 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 		checker.Warn(vanilla, {}, {}, "is missing: the plugin writes it with the Default profile (and bLogging=0) on its next start");
 		check.profiles.push_back(GetProfileToBeWritten());
 	}
-	FindGlobalSources(checker, vanilla, custom, check.globals);
+	SectionReadings readings;
+	FindGlobalSources(checker, readings, vanilla, custom, check.globals);
 
 	// The same walk as the reload's, so that the i-th profile found here is
 	// the plugin's i-th.
 	std::size_t iProfileIndex = 0;
-	std::vector<std::pair<const IniSource*, std::string>> earlier;
+	EarlierSections earlier;
 	for (const auto* file : { &vanilla, &custom }) {
 		if (!file->bFound) {
 			continue;
@@ -396,11 +417,11 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 				continue;
 			}
 			const bool readsAnother = WarnIfNamedAlike(checker, *file, name, earlier);
-			earlier.emplace_back(file, name);
-			const auto keys = ReadKeyNames(*file, name);
+			earlier.Add(*file, name);
+			const auto& reading = readings.Get(file->sBaseName, name);
 			if (IsGlobalSectionName(name)) {
 				if (!readsAnother) {
-					checker.CheckKeys(*file, name, keys, true);
+					checker.CheckKeys(*file, name, reading.GetKeys(), true);
 				}
 				continue;
 			}
@@ -408,7 +429,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 				check.sError = "the plugin read fewer profiles than the files hold";
 				return check;
 			}
-			check.profiles.push_back(CheckProfileSection(checker, *file, name, keys, readsAnother, Profiles[iProfileIndex++]));
+			check.profiles.push_back(CheckProfileSection(checker, *file, name, reading, readsAnother, Profiles[iProfileIndex++]));
 		}
 	}
 	if (iProfileIndex != Profiles.size()) {

@@ -11,9 +11,7 @@
 
 namespace
 {
-	// Values are read into buffers of this size; the platform cuts longer
-	// ones.
-	constexpr DWORD ValueBufferSize = 10000;
+	constexpr DWORD ValueBufferSize = MaxIniValueLength + 1;
 
 	using PathBuffer = std::array<char, MaxIniPathLength + 1>;
 

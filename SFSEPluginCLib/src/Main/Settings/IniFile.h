@@ -27,6 +27,10 @@ inline constexpr std::string_view CustomIniName = "TarmacorCustom";
 // 255 bytes with the final zero.
 inline constexpr std::size_t MaxIniPathLength = 254;
 
+// The longest value a read returns whole: its buffer holds 10000 bytes with
+// the final zero, and the platform cuts longer ones.
+inline constexpr std::size_t MaxIniValueLength = 9999;
+
 // Folder (or GetPluginFolder() when empty; a given folder ends with a
 // backslash)
 // + file + ".ini".

@@ -1,0 +1,21 @@
+#pragma once
+// One whole section of an INI file in a single read, for a tool that looks
+// at every key of it: the plugin itself reads key by key (IniFile.h).
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct IniSectionLines
+{
+	// As the platform lists them, in file order: "key=value", or the key
+	// alone for a line without an equals sign.
+	std::vector<std::string> lines;
+	bool complete;  // false: longer than MaxSectionListSize, the rest left out
+};
+
+// The lines of a_section in the INI a_file (a base name, in a_folder or, when
+// that is empty, GetPluginFolder(), as ReadIniValue takes them). Of a
+// section that appears twice, the first, as a read of one key finds it.
+// None when an argument is empty or the path too long, the file or the
+// section missing.
+IniSectionLines ReadIniSectionLines(std::string_view a_file, std::string_view a_section, std::string_view a_folder);

@@ -1,0 +1,148 @@
+// ini_checker_bench: what tarmacor-ini costs beside the plugin's own reload
+// of the same files, for 10, 100 and 600 profiles of three keys each in
+// TarmacorCustom.ini (Tarmacor.ini as the plugin writes it). The reload is
+// the floor: the checker runs it and then finds where each value came from.
+// Both run in this process, the reload quiet as the checker runs it, and
+// take turns so that a slow moment of the machine hits both. Then the
+// program itself, started with its report going to NUL (a character device,
+// as a console is), beside a start that only prints its usage plus the
+// reload. Prints figures, asserts nothing.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include <spdlog/spdlog.h>
+
+#include "RunIniChecker.h"
+#include "Settings/DefaultIni.h"
+#include "Settings/IniFile.h"
+#include "Settings/ProfileLoading.h"
+#include "sim/GameFolder.h"
+
+namespace
+{
+	using Clock = std::chrono::steady_clock;
+
+	struct Times
+	{
+		double dMedian;
+		double dLongest;
+	};
+
+	Times Summarize(std::vector<double> a_milliseconds)
+	{
+		std::sort(a_milliseconds.begin(), a_milliseconds.end());
+		return { a_milliseconds[a_milliseconds.size() / 2], a_milliseconds.back() };
+	}
+
+	double Milliseconds(const std::function<void()>& a_run)
+	{
+		const auto start = Clock::now();
+		a_run();
+		return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+	}
+
+	void WriteProfiles(const std::filesystem::path& a_plugins, int a_count)
+	{
+		std::filesystem::remove(a_plugins / "Tarmacor.ini");
+		CreateDefaultIni();
+		std::ofstream custom(a_plugins / "TarmacorCustom.ini", std::ios::binary | std::ios::trunc);
+		for (int i = 0; i < a_count; ++i) {
+			custom << "[Vehicle-" << i << "]\r\nbSmartAim=0\r\niRearViewHotkey=0x52\r\nfPlayerFirstPersonCameraOffsetMaxY=-1.5\r\n";
+		}
+	}
+
+	void Reload()
+	{
+		spdlog::set_default_logger(std::make_shared<spdlog::logger>("bench-null"));
+		SetPluginFolder(std::string(PluginFolder));
+		ReloadAllProfilesAndSettings(false);
+	}
+
+	void Check()
+	{
+		std::ostringstream out;
+		std::ostringstream err;
+		RunIniChecker({}, out, err);
+	}
+
+	// The program as a player starts it in the game folder, its output to NUL.
+	void RunProgram(const std::filesystem::path& a_program, const wchar_t* a_arguments)
+	{
+		SECURITY_ATTRIBUTES inherit{ sizeof(inherit), nullptr, TRUE };
+		const HANDLE nul = ::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+		STARTUPINFOW startup{};
+		startup.cb = sizeof(startup);
+		startup.dwFlags = STARTF_USESTDHANDLES;
+		startup.hStdInput = nul;
+		startup.hStdOutput = nul;
+		startup.hStdError = nul;
+		std::wstring commandLine = L"\"" + a_program.wstring() + L"\" " + a_arguments;
+		PROCESS_INFORMATION process{};
+		if (::CreateProcessW(a_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+			::WaitForSingleObject(process.hProcess, INFINITE);
+			::CloseHandle(process.hThread);
+			::CloseHandle(process.hProcess);
+		} else {
+			std::printf("can't start %ls (error %lu)\n", a_program.c_str(), ::GetLastError());
+		}
+		::CloseHandle(nul);
+	}
+
+	std::filesystem::path ProgramBesideThisOne()
+	{
+		std::wstring path(MAX_PATH, L'\0');
+		path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+		return std::filesystem::path(path).parent_path() / L"tarmacor-ini.exe";
+	}
+
+	void PrintRow(const char* a_what, int a_profiles, const char* a_floor, Times a_measured, Times a_floorTimes)
+	{
+		char label[64];
+		std::snprintf(label, sizeof(label), "%s, %d profiles", a_what, a_profiles);
+		std::printf("%-38s %9.1f ms (longest %9.1f)   %-14s %9.1f ms (longest %9.1f)   ratio %.2f (longest %.2f)\n", label,
+			a_measured.dMedian, a_measured.dLongest, a_floor, a_floorTimes.dMedian, a_floorTimes.dLongest,
+			a_measured.dMedian / a_floorTimes.dMedian, a_measured.dLongest / a_floorTimes.dLongest);
+	}
+}
+
+int main()
+{
+	const auto program = ProgramBesideThisOne();
+	sim::GameFolder game;
+	for (const int profiles : { 10, 100, 600 }) {
+		WriteProfiles(game.plugins(), profiles);
+		// The platform keeps the files it has parsed: only the first run
+		// after writing them would pay for that.
+		Reload();
+		const int runs = profiles >= 600 ? 7 : 11;
+		std::vector<double> reload;
+		std::vector<double> check;
+		for (int run = 0; run < runs; ++run) {
+			reload.push_back(Milliseconds(Reload));
+			check.push_back(Milliseconds(Check));
+		}
+		PrintRow("ini checker", profiles, "reload", Summarize(check), Summarize(reload));
+	}
+
+	// The whole program for the largest files: its start, the reload, the
+	// walk and the report written out.
+	constexpr int profiles = 600;
+	std::vector<double> whole;
+	std::vector<double> floor;
+	for (int run = 0; run < 5; ++run) {
+		whole.push_back(Milliseconds([&] { RunProgram(program, L""); }));
+		floor.push_back(Milliseconds([&] { RunProgram(program, L"--help"); }) + Milliseconds(Reload));
+	}
+	PrintRow("tarmacor-ini.exe to NUL", profiles, "start+reload", Summarize(whole), Summarize(floor));
+	return 0;
+}
