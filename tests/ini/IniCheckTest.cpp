@@ -163,12 +163,13 @@ namespace
 	TEST_F(IniChecker, EveryValueShowsWhereItComesFromInLoadOrder)
 	{
 		Write("Tarmacor.ini", { "[Default]", "iRearViewHotkey=0x52", "[Global]", "bLogging=0" });
-		Write("TarmacorCustom.ini", { "[Global]", "bLogging=1", "[REV-8]", "fPlayerFirstPersonCameraPanoramicAngleUp=45.5", "bSmartAim=0" });
+		Write("TarmacorCustom.ini", { "[Global]", "bLogging=1", "bReloadOnFileChange=0", "[REV-8]", "fPlayerFirstPersonCameraPanoramicAngleUp=45.5", "bSmartAim=0" });
 		const auto run = Run();
 		EXPECT_EQ(run.iExit, 0) << run.sOut;
 		const auto& out = run.sOut;
 		EXPECT_THAT(out, HasSubstr("  bLogging = 1 (on) (TarmacorCustom.ini)\n      Logging is on"));
 		EXPECT_THAT(out, HasSubstr("  bCreateVanillaINIBackup = 1 (on) (built-in default)\n"));
+		EXPECT_THAT(out, HasSubstr("  bReloadOnFileChange = 0 (off) (TarmacorCustom.ini)\n      Off: your edits take effect at the next save or load"));
 		EXPECT_THAT(out, HasSubstr("any other vehicle gets [Default], the first profile."));
 		const auto vanilla = out.find("  1. [Default] from Tarmacor.ini\n");
 		const auto custom = out.find("  2. [REV-8] from TarmacorCustom.ini\n");

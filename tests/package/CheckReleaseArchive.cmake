@@ -111,8 +111,9 @@ foreach(name Tarmacor-README.txt TarmacorCustom.example.ini)
   endif()
 endforeach()
 
-# The example profile: the one section [REV-8], each profile key exactly once
-# and no key besides them. The keys are the table rows of the plugin's header;
+# The example: the profile [REV-8], each profile key exactly once, then
+# [Global] with the one switch it shows (reading edits while the game runs);
+# no key besides them. The keys are the table rows of the plugin's header;
 # its dump order lists them a second time, which proves the rows were all
 # found.
 file(STRINGS "${PROFILE_FIELDS}" rows REGEX "ProfileFieldRows::(Hotkey|Float|Switch)\\(\"")
@@ -131,15 +132,15 @@ endif()
 set(example "${unpacked}/${plugins}/TarmacorCustom.example.ini")
 if(EXISTS "${example}")
   file(STRINGS "${example}" sections REGEX "^\\[")
-  if(NOT sections STREQUAL "[REV-8]")
-    fault("TarmacorCustom.example.ini: sections [${sections}], expected the one section [REV-8]")
+  if(NOT sections STREQUAL "[REV-8];[Global]")
+    fault("TarmacorCustom.example.ini: sections [${sections}], expected [REV-8] then [Global]")
   endif()
   file(STRINGS "${example}" key_lines REGEX "^[^;\\[]")
   set(given_keys "")
   foreach(line IN LISTS key_lines)
     string(REGEX MATCH "^[^=]*" key "${line}")
     list(APPEND given_keys "${key}")
-    if(NOT key IN_LIST profile_keys)
+    if(NOT key IN_LIST profile_keys AND NOT key STREQUAL "bReloadOnFileChange")
       fault("TarmacorCustom.example.ini: [${line}] is no profile key")
     endif()
   endforeach()

@@ -196,6 +196,7 @@ namespace
 		SetPluginFolder(a_folder);
 		bCreateVanillaINIBackup = true;
 		iTestStringValues = 0;
+		bReloadOnFileChange = true;
 		ReloadAllProfilesAndSettings(false);
 	}
 
@@ -204,7 +205,10 @@ namespace
 		if (a_key == "bLogging") {
 			return a_globals.eLoggingSource;
 		}
-		return a_key == "bCreateVanillaINIBackup" ? a_globals.eBackupSource : a_globals.eTestStringValuesSource;
+		if (a_key == "bCreateVanillaINIBackup") {
+			return a_globals.eBackupSource;
+		}
+		return a_key == "bReloadOnFileChange" ? a_globals.eReloadSource : a_globals.eTestStringValuesSource;
 	}
 
 	std::string DescribeGlobalValue(const CheckedGlobals& a_globals, std::string_view a_key)
@@ -212,7 +216,10 @@ namespace
 		if (a_key == "bLogging") {
 			return DescribeSwitch(a_globals.bLogging);
 		}
-		return a_key == "bCreateVanillaINIBackup" ? DescribeSwitch(a_globals.bCreateVanillaINIBackup) : fmt::format("{}", a_globals.iTestStringValues);
+		if (a_key == "bCreateVanillaINIBackup") {
+			return DescribeSwitch(a_globals.bCreateVanillaINIBackup);
+		}
+		return a_key == "bReloadOnFileChange" ? DescribeSwitch(a_globals.bReloadOnFileChange) : fmt::format("{}", a_globals.iTestStringValues);
 	}
 
 	// Where each global value comes from, by the rules of the reload: the
@@ -224,6 +231,7 @@ namespace
 		a_globals.eLoggingSource = ValueSource::kBuiltInDefault;
 		a_globals.eBackupSource = ValueSource::kBuiltInDefault;
 		a_globals.eTestStringValuesSource = ValueSource::kBuiltInDefault;
+		a_globals.eReloadSource = ValueSource::kBuiltInDefault;
 		for (const auto* file : { &a_vanilla, &a_custom }) {
 			if (!file->bFound) {
 				continue;
@@ -394,6 +402,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 	check.globals.bLogging = bLogging;
 	check.globals.bCreateVanillaINIBackup = bCreateVanillaINIBackup;
 	check.globals.iTestStringValues = iTestStringValues;
+	check.globals.bReloadOnFileChange = bReloadOnFileChange;
 
 	Checker checker(check);
 	if (!vanilla.bFound) {

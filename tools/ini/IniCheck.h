@@ -39,6 +39,8 @@ struct CheckedGlobals
 	ValueSource eBackupSource;
 	std::int32_t iTestStringValues;
 	ValueSource eTestStringValuesSource;
+	bool bReloadOnFileChange;
+	ValueSource eReloadSource;
 };
 
 // One line a player should read: the file, section and key it is about

@@ -71,6 +71,8 @@ void PrintIniReport(const IniCheck& a_check, std::ostream& a_out)
 	PrintGlobal(a_out, "bCreateVanillaINIBackup", DescribeSwitch(globals.bCreateVanillaINIBackup), globals.eBackupSource,
 		"Read and reported only: Tarmacor.ini is copied to Tarmacor_backup.ini at every start either way.");
 	PrintGlobal(a_out, "iTestStringValues", fmt::format("{}", globals.iTestStringValues), globals.eTestStringValuesSource, DescribeTestStringValues(globals.iTestStringValues));
+	PrintGlobal(a_out, "bReloadOnFileChange", DescribeSwitch(globals.bReloadOnFileChange), globals.eReloadSource,
+		globals.bReloadOnFileChange ? "On: save either file while you play and the plugin reads both again within a moment and applies the profile of the vehicle you sit in." : "Off: your edits take effect at the next save or load of a game.");
 
 	a_out << fmt::format("\nProfiles, in load order: {}\n", a_check.profiles.size());
 	if (!a_check.profiles.empty()) {

@@ -21,6 +21,7 @@ inline constexpr GlobalKey GlobalKeys[] = {
 	{ "bLogging", IniValueKind::kSwitch, "0 (off)" },
 	{ "bCreateVanillaINIBackup", IniValueKind::kSwitch, "1 (on)" },
 	{ "iTestStringValues", IniValueKind::kInteger, "0 (off)" },
+	{ "bReloadOnFileChange", IniValueKind::kSwitch, "1 (on)" },
 };
 
 // Keys match without regard to case, as the INI functions match them.
