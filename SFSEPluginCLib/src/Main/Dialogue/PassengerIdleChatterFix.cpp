@@ -73,6 +73,32 @@ namespace PassengerIdleChatterFix
 			return akSpeaker && akSpeaker->IsActor();
 		}
 
+		// Whether the line is blocked, after the parameter line a_logParams
+		// writes for an actor speaker. Nothing unwinds from here: when our
+		// part fails before the answer (a line that can't be built), the
+		// game's own function decides, as if the fix weren't there.
+		template <class LogParams>
+		bool ShouldBlock(std::string_view a_hook, RE::TESObjectREFR* akSpeaker, const LogParams& a_logParams) noexcept
+		{
+			auto reason = BlockReason::kNone;
+			try {
+				if (IsActorSpeaker(akSpeaker)) {
+					a_logParams();
+					reason = GetBlockReason(akSpeaker);
+				}
+			} catch (...) {
+				return false;
+			}
+			if (reason == BlockReason::kNone) {
+				return false;
+			}
+			try {
+				LOG_INFO_AS(a_hook, "blocking IdleChatter | ", BlockReasonText(reason));
+			} catch (...) {
+			}
+			return true;
+		}
+
 		template <class Original>
 		bool Install(std::string_view a_name, Original& a_original, SFSE::Trampoline& a_trampoline, std::uintptr_t a_site, std::uintptr_t a_hook)
 		{
@@ -88,30 +114,17 @@ namespace PassengerIdleChatterFix
 		}
 	}
 
-	// Nothing may unwind into the game's frames. When our part fails (a log
-	// line that can't be built), the game's own function decides, as if the
-	// fix weren't there; it is called exactly once, outside every handler.
+	// The game's own function is called exactly once, outside every handler.
 	RE::TESTopicInfo* PassengerIdleChatterFunc::SayDialogue01(std::uint64_t a1, std::int32_t a2, std::int32_t a3, RE::TESObjectREFR* akSpeaker,
 		RE::TESObjectREFR* akTarget, std::uint64_t a6, std::uint64_t a7, std::uint64_t a8, std::uint64_t a9)
 	{
-		auto reason = BlockReason::kNone;
-		try {
-			if (IsActorSpeaker(akSpeaker)) {
-				LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
-					"a2: ", a2, " | a3: ", a3, " | a6: ", a6, " | a7: ", a7, " | a8: ", a8, " | a9: ", a9, " | ");
-				reason = GetBlockReason(akSpeaker);
-			}
-		} catch (...) {
-			reason = BlockReason::kNone;
-		}
-		if (reason != BlockReason::kNone) {
-			try {
-				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
-			} catch (...) {
-			}
+		const auto logParams = [&] {
+			LOG_INFO_AS("SayDialogue01", "called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
+				"a2: ", a2, " | a3: ", a3, " | a6: ", a6, " | a7: ", a7, " | a8: ", a8, " | a9: ", a9, " | ");
+		};
+		if (ShouldBlock("SayDialogue01", akSpeaker, logParams)) {
 			return nullptr;
 		}
-
 		auto* result = func01(a1, a2, a3, akSpeaker, akTarget, a6, a7, a8, a9);
 		try {
 			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ",
@@ -124,25 +137,14 @@ namespace PassengerIdleChatterFix
 	std::uint64_t PassengerIdleChatterFunc::SayDialogue02(std::uint64_t a1, RE::TESObjectREFR* akSpeaker, std::int32_t a3, std::int32_t a4,
 		std::uint64_t a5, RE::TESObjectREFR* akTarget, char a7, RE::TESTopicInfo* a8, std::uint64_t a9)
 	{
-		auto reason = BlockReason::kNone;
-		try {
-			if (IsActorSpeaker(akSpeaker)) {
-				LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
-					"a3: ", a3, " | a4: ", a4, " | a5: ", a5, " | a7: ", static_cast<int>(static_cast<signed char>(a7)),
-					" | a8: ", GetAddressAsHex(reinterpret_cast<std::uintptr_t>(a8), false), " | a9: ", a9, " | ");
-				reason = GetBlockReason(akSpeaker);
-			}
-		} catch (...) {
-			reason = BlockReason::kNone;
-		}
-		if (reason != BlockReason::kNone) {
-			try {
-				LOG_INFO("blocking IdleChatter | ", BlockReasonText(reason));
-			} catch (...) {
-			}
+		const auto logParams = [&] {
+			LOG_INFO_AS("SayDialogue02", "called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | Params: ",
+				"a3: ", a3, " | a4: ", a4, " | a5: ", a5, " | a7: ", static_cast<int>(static_cast<signed char>(a7)),
+				" | a8: ", GetAddressAsHex(reinterpret_cast<std::uintptr_t>(a8), false), " | a9: ", a9, " | ");
+		};
+		if (ShouldBlock("SayDialogue02", akSpeaker, logParams)) {
 			return 0;
 		}
-
 		const auto result = func02(a1, akSpeaker, a3, a4, a5, akTarget, a7, a8, a9);
 		try {
 			LOG_INFO("called | akSpeaker [", Describe(akSpeaker), "] | akTarget [", Describe(akTarget), "] | result: ", result);
