@@ -114,18 +114,21 @@ namespace
 		EXPECT_EQ(Reloads(), 1);
 	}
 
+	// The editor saves through a handle it keeps, shared with nobody.
 	TEST_F(IniWatcher, AFileAnEditorHoldsOpenIsReadOnceItIsFree)
 	{
-		WriteCustom(100);
 		const auto path = (game.plugins() / "TarmacorCustom.ini").wstring();
-		const HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+		const HANDLE held = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 		ASSERT_NE(held, INVALID_HANDLE_VALUE);
+		const auto text = test::Ini({ "[REV-8]", "fPlayerFirstPersonCameraPanoramicAngleLeftRight=95" });
+		DWORD written = 0;
+		ASSERT_TRUE(::WriteFile(held, text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
 		WaitPastTheQuietTime();
 		EXPECT_EQ(Yaw(), 120.0f);
 		EXPECT_EQ(Reloads(), 0);
 
 		::CloseHandle(held);
-		EXPECT_GE(WaitUntil([&] { return Yaw() == 100.0f; }), 0);
+		EXPECT_GE(WaitUntil([&] { return Yaw() == 95.0f; }), 0);
 		EXPECT_EQ(Reloads(), 1);
 	}
 
