@@ -7,6 +7,15 @@
 # no Wine background service holds the build's or ctest's pipes open.
 include(GoogleTest)
 
+# The test sources are built for a short compile (-Og instead of the build
+# type's -O2 or -O3): the code under test comes from the project's libraries,
+# built like the DLL, and a test's own code only has to be quick enough.
+if(MSVC)
+  set(TARMACOR_TEST_OPTIMIZATION "")
+else()
+  set(TARMACOR_TEST_OPTIMIZATION -Og)
+endif()
+
 if(MSVC)
   find_package(GTest CONFIG REQUIRED)
 else()
@@ -23,6 +32,13 @@ else()
     add_library(GTest::gtest_main ALIAS gtest_main)
     add_library(GTest::gmock ALIAS gmock)
   endif()
+  # GoogleTest is no code under test: it is built for a short compile, and
+  # without the sanitizers, which would only check GoogleTest itself.
+  foreach(gtest_target gtest gtest_main gmock gmock_main)
+    if(TARGET ${gtest_target})
+      target_compile_options(${gtest_target} PRIVATE ${TARMACOR_TEST_OPTIMIZATION} -fno-sanitize=all)
+    endif()
+  endforeach()
 endif()
 
 if(CMAKE_CROSSCOMPILING AND WIN32)
@@ -54,6 +70,7 @@ function(tarmacor_add_gtest name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gmock GTest::gtest_main)
+  target_compile_options(${name} PRIVATE ${TARMACOR_TEST_OPTIMIZATION})
   tarmacor_warnings(${name})
   if(TARGET wine_prefix)
     add_dependencies(${name} wine_prefix)
