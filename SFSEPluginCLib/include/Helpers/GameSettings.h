@@ -8,6 +8,9 @@ namespace RE
 	class Setting;
 }
 
+// The kind SetGameSetting reports for the float settings the plugin writes.
+inline constexpr int FloatSetting = 1;
+
 // The game's setting of that name, or null (also for a null name, and while
 // the game has no setting collection yet).
 RE::Setting* FindGameSetting(const char* a_name);

@@ -15,8 +15,6 @@
 
 namespace
 {
-	constexpr int FloatSetting = 1;
-
 	// The one instruction that decides whether the player may leave the
 	// vehicle: the game compares a byte with a register; the patch compares
 	// the whole value with 8 instead.

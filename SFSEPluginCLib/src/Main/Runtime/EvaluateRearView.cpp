@@ -10,7 +10,6 @@ std::int32_t RearViewState = 0;
 
 namespace
 {
-	constexpr int FloatSetting = 1;
 	constexpr const char* HeadTranslationMinX = "fVehicleDriverHeadTranslationMinX:Vehicle";
 	constexpr const char* HeadTranslationMaxY = "fVehicleDriverHeadTranslationMaxY:Vehicle";
 	constexpr const char* MaxAbsYaw = "fVehicleCameraFirstPersonMaxAbsYaw";
