@@ -66,7 +66,11 @@ echo "[demo] ----- tarmacor-ini, run in the game folder -----"
 cd "$OLDPWD"
 ./tools/wine/stop "$build/wineprefix"
 if [ -f "$plugins/Tarmacor.ini" ]; then
-  echo "[demo] ----- Tarmacor.ini, as the plugin wrote it -----"
+  if [ -n "$ini_folder" ] && [ -f "$ini_folder/Tarmacor.ini" ]; then
+    echo "[demo] ----- Tarmacor.ini, yours as the drive left it -----"
+  else
+    echo "[demo] ----- Tarmacor.ini, as the plugin wrote it -----"
+  fi
   tr -d '\r' < "$plugins/Tarmacor.ini"
 fi
 echo "[demo] ----- $plugins -----"
