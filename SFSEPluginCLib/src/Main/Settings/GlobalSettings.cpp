@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <string>
+#include <utility>
 
 #include "Settings/IniFile.h"
 #include "Settings/Logging.h"
@@ -32,6 +33,14 @@ GlobalSettingsValues GetGlobalSettingsInForce() noexcept
 {
 	return { bLogging.load(std::memory_order_relaxed), bCreateVanillaINIBackup, std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed),
 		std::atomic_ref(bReloadOnFileChange).load(std::memory_order_relaxed) };
+}
+
+void SwapGlobalSettingsInForce(GlobalSettingsValues& a_values) noexcept
+{
+	a_values.bLogging = bLogging.exchange(a_values.bLogging, std::memory_order_relaxed);
+	std::swap(bCreateVanillaINIBackup, a_values.bCreateVanillaINIBackup);
+	a_values.iTestStringValues = std::atomic_ref(iTestStringValues).exchange(a_values.iTestStringValues, std::memory_order_relaxed);
+	a_values.bReloadOnFileChange = std::atomic_ref(bReloadOnFileChange).exchange(a_values.bReloadOnFileChange, std::memory_order_relaxed);
 }
 
 void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
@@ -92,9 +101,8 @@ void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
 
 void ReloadGlobalSettings(bool* bLoggingTemp)
 {
+	// bLogging is the caller's to change: it goes back as it was.
 	auto values = GetGlobalSettingsInForce();
 	ReloadGlobalSettings(bLoggingTemp, &values);
-	bCreateVanillaINIBackup = values.bCreateVanillaINIBackup;
-	std::atomic_ref(iTestStringValues).store(values.iTestStringValues, std::memory_order_relaxed);
-	std::atomic_ref(bReloadOnFileChange).store(values.bReloadOnFileChange, std::memory_order_relaxed);
+	SwapGlobalSettingsInForce(values);
 }

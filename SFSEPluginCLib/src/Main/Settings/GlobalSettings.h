@@ -26,6 +26,10 @@ struct GlobalSettingsValues
 // The global settings in force now.
 GlobalSettingsValues GetGlobalSettingsInForce() noexcept;
 
+// Puts a_values in force, bLogging included; a_values gets the ones they
+// replace.
+void SwapGlobalSettingsInForce(GlobalSettingsValues& a_values) noexcept;
+
 // Reads "Global" from the vanilla INI, then from the custom INI, whose keys
 // win, into *a_values, which starts from the caller's values: a key the
 // vanilla INI lacks falls back to the built-in value, one neither file gives
