@@ -6,10 +6,10 @@
 
 #include "GameSession.h"
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/GameData.h"
 #include "Lifecycle/SaveLoadEvent.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
 #include "sim/Verbs.h"
 #include "sim/events/Events.h"
 

@@ -3,15 +3,15 @@
 #include <windows.h>
 
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/GameData.h"
 #include "Lifecycle/IniFileWatcher.h"
 #include "Lifecycle/PostDataLoad.h"
-#include "Lifecycle/SharedState.h"
 #include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
+#include "State/SharedState.h"
 #include "sim/host/Host.h"
 #include "sim/platform/Keys.h"
 #include "sim/platform/MessageBoxes.h"

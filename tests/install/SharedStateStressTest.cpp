@@ -11,8 +11,8 @@
 
 #include "GameSession.h"
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/RuntimeWork.h"
 #include "Settings/Profiles.h"
+#include "State/RuntimeWork.h"
 #include "sim/Verbs.h"
 
 namespace

@@ -10,9 +10,9 @@
 #include "GameSession.h"
 #include "Helpers/AddressText.h"
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/GameData.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
+#include "State/GameData.h"
 #include "sim/Verbs.h"
 
 namespace

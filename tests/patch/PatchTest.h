@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PluginInfo.h"
+#include "Helpers/AddressText.h"
 #include "Settings/Logging.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"

@@ -8,10 +8,10 @@
 
 #include <fmt/format.h>
 
-#include "Lifecycle/GameData.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
 
 namespace
 {

@@ -8,11 +8,11 @@
 
 #include <fmt/format.h>
 
-#include "Lifecycle/GameData.h"
 #include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
 
 namespace
 {

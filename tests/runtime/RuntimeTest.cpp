@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "Lifecycle/GameData.h"
 #include "Runtime/ForcedProfileReload.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
 #include "sim/functions/VTables.h"
 #include "sim/platform/Keys.h"
 

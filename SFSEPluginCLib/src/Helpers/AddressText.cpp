@@ -2,8 +2,9 @@
 
 #include <fmt/format.h>
 
-#include "PluginInfo.h"
 #include "Settings/Logging.h"
+
+std::uintptr_t GameModuleHandle = 0;
 
 std::string GetAddressAsHex(std::uint64_t a_address, bool a_relative)
 {

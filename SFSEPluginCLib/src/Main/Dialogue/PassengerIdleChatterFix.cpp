@@ -6,7 +6,7 @@
 #include "Helpers/AddressText.h"
 #include "Helpers/DialogueQueries.h"
 #include "Helpers/FormNames.h"
-#include "Lifecycle/HookSiteChecks.h"
+#include "Helpers/HookSiteChecks.h"
 #include "RE/GameString.h"
 #include "RE/Natives.h"
 #include "RE/UI.h"

@@ -2,16 +2,16 @@
 
 #include <string_view>
 
+#include "Helpers/MenuQueries.h"
 #include "Lifecycle/InitializeGameData.h"
-#include "Lifecycle/MenuState.h"
-#include "Lifecycle/Reloads.h"
-#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SaveLoadEvent.h"
 #include "RE/Offsets.h"
 #include "RE/UI.h"
-#include "Runtime/MenuQueries.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
+#include "State/MenuState.h"
+#include "State/Reloads.h"
+#include "State/RuntimeWork.h"
 
 TarmacorSaveLoadEventClass TarmacorSaveLoadEvent;
 TarmacorMenuOpenCloseEventClass TarmacorMenuOpenCloseEvent;

@@ -7,15 +7,15 @@
 
 #include <windows.h>
 
-#include "Lifecycle/IniFileStamps.h"
-#include "Lifecycle/Reloads.h"
-#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/SaveLoadEvent.h"
-#include "Lifecycle/SharedState.h"
 #include "SFSE/Unicode.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/IniFile.h"
 #include "Settings/Logging.h"
+#include "State/IniFileStamps.h"
+#include "State/Reloads.h"
+#include "State/RuntimeWork.h"
+#include "State/SharedState.h"
 
 namespace
 {

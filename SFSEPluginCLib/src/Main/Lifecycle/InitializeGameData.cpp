@@ -1,9 +1,10 @@
 #include "Lifecycle/InitializeGameData.h"
 
+#include <array>
+#include <cstdint>
+
 #include "Helpers/FormLookup.h"
-#include "Lifecycle/RuntimeWork.h"
-#include "Lifecycle/SharedState.h"
-#include "Lifecycle/StringValues.h"
+#include "Lifecycle/ShowErrorAndExit.h"
 #include "RE/PlayerActor.h"
 #include "RE/PlayerCamera.h"
 #include "RE/UI.h"
@@ -13,6 +14,38 @@
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/RuntimeWork.h"
+#include "State/SharedState.h"
+#include "State/StringValues.h"
+
+namespace
+{
+	// The message for a slot without an address; there is no code 04.
+	constexpr std::array<const char*, 9> kMissingSlotTexts{
+		"Internal error: code 01",
+		"Internal error: code 02",
+		"Internal error: code 03",
+		"Internal error: code 05",
+		"Internal error: code 06",
+		"Internal error: code 07",
+		"Internal error: code 08",
+		"Internal error: code 09",
+		"Internal error: code 010",
+	};
+}
+
+std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
+{
+	std::array<StringValueSlot, 9> slots{};
+	for (std::size_t i = 0; i < a_addresses.size(); ++i) {
+		auto* address = a_addresses[i];
+		if (!address) {
+			ShowErrorAndExit(kMissingSlotTexts[i]);
+		}
+		slots[i] = { address, *address };
+	}
+	return slots;
+}
 
 CapturedGameData CaptureGameData()
 {

@@ -4,8 +4,9 @@
 // with the clocks, then applies the first profile. Runs at installation and
 // after the end credits.
 #include <array>
+#include <cstdint>
 
-#include "Lifecycle/GameData.h"
+#include "State/GameData.h"
 
 // The game's objects as they are now.
 struct CapturedGameData
@@ -19,6 +20,10 @@ struct CapturedGameData
 	RE::TESForm* form23C01{ nullptr };
 	RE::TESForm* form3BD86{ nullptr };
 };
+
+// Every slot's address and current value; shows "Internal error: code .."
+// and ends the process at the first slot without an address.
+std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses);
 
 // Asks the game: the slots (a slot without an address shows "Internal
 // error: code .." and ends the process), the globals, the player's 3D, the

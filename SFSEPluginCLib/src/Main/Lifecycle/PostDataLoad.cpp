@@ -4,20 +4,20 @@
 
 #include "Dialogue/PassengerIdleChatterFix.h"
 #include "Helpers/AddressText.h"
+#include "Helpers/MenuQueries.h"
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/IniFileWatcher.h"
 #include "Lifecycle/InitializeGameData.h"
-#include "Lifecycle/MenuState.h"
-#include "Lifecycle/Reloads.h"
-#include "Lifecycle/RuntimeWork.h"
 #include "Lifecycle/VisibilityHook.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
-#include "Runtime/MenuQueries.h"
 #include "SFSE/API.h"
 #include "SFSE/Trampoline.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
+#include "State/MenuState.h"
+#include "State/Reloads.h"
+#include "State/RuntimeWork.h"
 
 namespace
 {

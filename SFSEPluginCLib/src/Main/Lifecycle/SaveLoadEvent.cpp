@@ -4,19 +4,19 @@
 #include <string_view>
 #include <utility>
 
-#include "Lifecycle/GameData.h"
-#include "Lifecycle/Reloads.h"
-#include "Lifecycle/RuntimeWork.h"
-#include "Lifecycle/SharedState.h"
-#include "Lifecycle/StringValues.h"
+#include "Helpers/MenuQueries.h"
 #include "Runtime/ApplyProfile.h"
-#include "Runtime/MenuQueries.h"
 #include "Runtime/SteadyClock.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
+#include "State/Reloads.h"
+#include "State/RuntimeWork.h"
+#include "State/SharedState.h"
+#include "State/StringValues.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "PluginInfo.h"
+#include "Lifecycle/PluginInfo.h"
 
 void ShowErrorAndExit(const std::string& a_text)
 {

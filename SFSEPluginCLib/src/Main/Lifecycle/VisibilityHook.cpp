@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "Lifecycle/HookSiteChecks.h"
+#include "Helpers/HookSiteChecks.h"
 #include "RE/BSFadeNode.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"

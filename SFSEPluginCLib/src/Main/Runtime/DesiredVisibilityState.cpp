@@ -4,11 +4,6 @@
 
 #include "Helpers/AddressText.h"
 #include "Helpers/FormLookup.h"
-#include "Lifecycle/GameData.h"
-#include "Lifecycle/MenuState.h"
-#include "Lifecycle/RuntimeWork.h"
-#include "Lifecycle/SharedState.h"
-#include "Lifecycle/StringValues.h"
 #include "RE/BSFadeNode.h"
 #include "RE/PlayerActor.h"
 #include "RE/PlayerCamera.h"
@@ -17,6 +12,11 @@
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
+#include "State/MenuState.h"
+#include "State/RuntimeWork.h"
+#include "State/SharedState.h"
+#include "State/StringValues.h"
 
 namespace
 {

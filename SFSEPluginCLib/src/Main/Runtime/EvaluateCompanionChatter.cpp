@@ -5,14 +5,14 @@
 
 #include "Helpers/DialogueQueries.h"
 #include "Helpers/FormNames.h"
-#include "Lifecycle/GameData.h"
+#include "Helpers/MenuQueries.h"
 #include "RE/TESObjectREFR.h"
 #include "RE/TimeMultiplier.h"
 #include "Runtime/Hotkeys.h"
-#include "Runtime/MenuQueries.h"
 #include "Runtime/SteadyClock.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 #include "Runtime/Update3DVFuncStruct.h"
 
 #include "Helpers/GameSettings.h"
-#include "Lifecycle/SharedState.h"
 #include "Runtime/Hotkeys.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/SharedState.h"
 
 std::int32_t RearViewState = 0;
 

@@ -1,6 +1,6 @@
-#include "Lifecycle/GameData.h"
 #include "RE/Natives.h"
 #include "Runtime/Update3DVFuncStruct.h"
+#include "State/GameData.h"
 
 bool Update3DVFuncStruct::PassengerTest(RE::Actor* akCompanion)
 {

@@ -4,7 +4,7 @@
 // the player sits in a vehicle in an exterior, the hook runs the runtime in
 // this order: profile switch, rear view (first-person view only), slow time,
 // companion chatter. The runtime runs on a frame's thread holding
-// RuntimeMutex (Lifecycle/SharedState.h), which it only ever tries.
+// RuntimeMutex (State/SharedState.h), which it only ever tries.
 #include <cstdint>
 
 namespace RE

@@ -6,9 +6,6 @@
 #include <string_view>
 
 #include "Helpers/FormNames.h"
-#include "Lifecycle/Reloads.h"
-#include "Lifecycle/SharedState.h"
-#include "Lifecycle/GameData.h"
 #include "RE/Natives.h"
 #include "RE/TESObjectREFR.h"
 #include "Runtime/ApplyProfile.h"
@@ -16,6 +13,9 @@
 #include "Runtime/SteadyClock.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
+#include "State/GameData.h"
+#include "State/Reloads.h"
+#include "State/SharedState.h"
 
 namespace
 {

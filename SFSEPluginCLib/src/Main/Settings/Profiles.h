@@ -1,6 +1,6 @@
 #pragma once
 // The loaded profiles and the active one. In the game, both belong to the
-// holder of RuntimeMutex (Lifecycle/SharedState.h); a reload builds a new
+// holder of RuntimeMutex (State/SharedState.h); a reload builds a new
 // list aside and swaps it in.
 #include <cstdint>
 #include <vector>

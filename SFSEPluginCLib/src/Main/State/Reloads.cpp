@@ -1,12 +1,12 @@
-#include "Lifecycle/Reloads.h"
+#include "State/Reloads.h"
 
 #include <mutex>
 #include <string>
 
-#include "Lifecycle/SharedState.h"
 #include "Settings/DefaultIni.h"
 #include "Settings/IniFile.h"
 #include "Settings/ProfileLoading.h"
+#include "State/SharedState.h"
 
 namespace
 {

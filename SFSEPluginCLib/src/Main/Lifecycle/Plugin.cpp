@@ -3,12 +3,11 @@
 
 #include <windows.h>
 
+#include "Helpers/AddressText.h"
+#include "Lifecycle/PluginInfo.h"
 #include "Lifecycle/PostDataLoad.h"
-#include "PluginInfo.h"
 #include "SFSE/API.h"
 #include "Settings/Logging.h"
-
-std::uintptr_t GameModuleHandle = 0;
 
 extern "C" __declspec(dllexport) constinit const SFSE::PluginVersionData SFSEPlugin_Version{
 	.dataVersion = 1,

@@ -1,6 +1,6 @@
-#include "Lifecycle/RuntimeWork.h"
+#include "State/RuntimeWork.h"
 
-#include "Lifecycle/SharedState.h"
+#include "State/SharedState.h"
 
 namespace RuntimeWorkDetail
 {

@@ -1,29 +1,15 @@
-#include "Lifecycle/StringValues.h"
+#include "State/StringValues.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
 
-#include "Lifecycle/GameData.h"
-#include "Lifecycle/SharedState.h"
-#include "Lifecycle/ShowErrorAndExit.h"
 #include "RE/IDs.h"
+#include "State/GameData.h"
+#include "State/SharedState.h"
 
 namespace
 {
-	// The message for a slot without an address; there is no code 04.
-	constexpr std::array<const char*, 9> kMissingSlotTexts{
-		"Internal error: code 01",
-		"Internal error: code 02",
-		"Internal error: code 03",
-		"Internal error: code 05",
-		"Internal error: code 06",
-		"Internal error: code 07",
-		"Internal error: code 08",
-		"Internal error: code 09",
-		"Internal error: code 010",
-	};
-
 	std::span<StringValueSlot> SlotsOf(StringValueGroup a_group) noexcept
 	{
 		return a_group == StringValueGroup::kA ? std::span(StringValueSlots).subspan(1, 2) : std::span(StringValueSlots).subspan(3, 6);
@@ -35,7 +21,6 @@ namespace
 			*address = a_value;
 		}
 	}
-
 }
 
 const std::array<std::uint64_t*, 9>& GetStringValueSlotAddresses()
@@ -64,17 +49,4 @@ void RestoreStringValues(StringValueGroup a_group) noexcept
 	for (auto& slot : SlotsOf(a_group)) {
 		Store(slot, LoadShared(slot.savedValue));
 	}
-}
-
-std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses)
-{
-	std::array<StringValueSlot, 9> slots{};
-	for (std::size_t i = 0; i < a_addresses.size(); ++i) {
-		auto* address = a_addresses[i];
-		if (!address) {
-			ShowErrorAndExit(kMissingSlotTexts[i]);
-		}
-		slots[i] = { address, *address };
-	}
-	return slots;
 }

@@ -1,6 +1,6 @@
-#include "Lifecycle/SharedState.h"
+#include "State/SharedState.h"
 
-#include "Lifecycle/RuntimeWork.h"
+#include "State/RuntimeWork.h"
 
 std::mutex ReloadMutex;
 std::mutex RuntimeMutex;

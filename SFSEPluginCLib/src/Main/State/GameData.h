@@ -3,7 +3,7 @@
 // has loaded, refreshed by the per-frame hook while a video or the end
 // credits play. Plain pointers: the game owns every object. Written by the
 // holder of RuntimeMutex only; each value is loaded and stored whole, since
-// frames read them without a lock (Lifecycle/SharedState.h).
+// frames read them without a lock (State/SharedState.h).
 #include <array>
 #include <cstdint>
 
@@ -42,3 +42,7 @@ extern std::array<StringValueSlot, 9> StringValueSlots;
 // and of the last save/load event.
 extern std::int64_t CompanionChatterClock;
 extern std::int64_t LastSaveLoadTime;
+
+// The UI object to ask about menus: the captured one, else the game's global
+// for this call (the game isn't asked without one).
+RE::UI* GetUIToAsk();

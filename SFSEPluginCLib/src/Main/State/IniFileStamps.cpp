@@ -1,4 +1,4 @@
-#include "Lifecycle/IniFileStamps.h"
+#include "State/IniFileStamps.h"
 
 #include <string>
 

@@ -1,17 +1,7 @@
-#include "Runtime/MenuQueries.h"
+#include "Helpers/MenuQueries.h"
 
-#include "Lifecycle/GameData.h"
-#include "Lifecycle/SharedState.h"
 #include "RE/GameString.h"
 #include "RE/UI.h"
-
-RE::UI* GetUIToAsk()
-{
-	if (auto* ui = LoadShared(UIRef)) {
-		return ui;
-	}
-	return RE::UI::GetSingleton();
-}
 
 bool IsMenuOpen(RE::UI* a_ui, const char* a_menuName)
 {

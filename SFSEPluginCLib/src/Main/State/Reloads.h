@@ -6,8 +6,8 @@
 // that racing reloads never leave older files in force.
 #include <cstdint>
 
-#include "Lifecycle/IniFileStamps.h"
 #include "Settings/LoadedSettings.h"
+#include "State/IniFileStamps.h"
 
 struct SettingsReload
 {

@@ -1,4 +1,7 @@
-#include "Lifecycle/GameData.h"
+#include "State/GameData.h"
+
+#include "RE/UI.h"
+#include "State/SharedState.h"
 
 RE::Actor* PlayerRef = nullptr;
 RE::UI* UIRef = nullptr;
@@ -10,3 +13,11 @@ RE::TESForm* Form3BD86 = nullptr;
 std::array<StringValueSlot, 9> StringValueSlots{};
 std::int64_t CompanionChatterClock = 0;
 std::int64_t LastSaveLoadTime = 0;
+
+RE::UI* GetUIToAsk()
+{
+	if (auto* ui = LoadShared(UIRef)) {
+		return ui;
+	}
+	return RE::UI::GetSingleton();
+}

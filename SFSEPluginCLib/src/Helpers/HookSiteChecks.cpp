@@ -1,4 +1,4 @@
-#include "Lifecycle/HookSiteChecks.h"
+#include "Helpers/HookSiteChecks.h"
 
 #include <array>
 #include <cstring>

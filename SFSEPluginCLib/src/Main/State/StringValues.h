@@ -21,9 +21,3 @@ void RestoreStringValues(StringValueGroup a_group) noexcept;
 
 // Where the game keeps the nine slots, resolved once per process.
 const std::array<std::uint64_t*, 9>& GetStringValueSlotAddresses();
-
-struct StringValueSlot;
-
-// Every slot's address and current value; shows "Internal error: code .."
-// and ends the process at the first slot without an address.
-std::array<StringValueSlot, 9> CaptureStringValueSlots(const std::array<std::uint64_t*, 9>& a_addresses);

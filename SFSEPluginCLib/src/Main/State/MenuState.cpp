@@ -1,8 +1,8 @@
-#include "Lifecycle/MenuState.h"
+#include "State/MenuState.h"
 
 #include <array>
 
-#include "Runtime/MenuQueries.h"
+#include "Helpers/MenuQueries.h"
 
 namespace MenuStateDetail
 {

@@ -6,9 +6,5 @@ namespace RE
 	class UI;
 }
 
-// The UI object to ask: the captured one, else the game's global for this
-// call (the game isn't asked without one).
-RE::UI* GetUIToAsk();
-
 // False without a UI object.
 bool IsMenuOpen(RE::UI* a_ui, const char* a_menuName);
