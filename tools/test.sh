@@ -128,6 +128,7 @@ dll_names_no_source_folder() {
 : >"$logs/dll-check.log"
 check "nothing written into HOME (build/logs/home-check.log)" home_is_empty
 check "Tarmacor.dll names no source folder (build/logs/dll-check.log)" dll_names_no_source_folder
+check "the plugin's folders include only downwards (build/logs/floors-check.log)" sh -c './tools/check-floors.sh >"$1" 2>&1' sh "$logs/floors-check.log"
 
 set -- $(junit_counts "$wine_preset" "$logs/junit-$wine_preset.xml")
 wine_passed=$1 wine_failed=$2 wine_skipped=$3
