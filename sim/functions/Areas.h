@@ -5,6 +5,7 @@
 
 #include "sim/GameIndex.h"
 #include "sim/world/Forms.h"
+#include "sim/world/References.h"
 
 namespace sim
 {
@@ -16,4 +17,7 @@ namespace sim
 	std::span<const GameItem> camera_rows();
 	std::span<const GameItem> time_rows();
 	std::span<const GameItem> strings_rows();
+
+	// Notes "freed reference used" when a_ref is one the game has freed.
+	void note_freed_use(const game::TESObjectREFR* a_ref);
 }

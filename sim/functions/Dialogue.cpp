@@ -32,6 +32,7 @@ namespace sim
 		std::uint64_t IsInDialogueWithPlayerConsole(TESObjectREFR** a_ref, std::uint64_t a_2, std::uint64_t a_3, std::uint32_t* a_result)
 		{
 			world().calls.record("IsInDialogueWithPlayer", a_ref, a_2, a_3, a_result);
+			note_freed_use(a_ref ? *a_ref : nullptr);
 			const auto* actor = game::as_actor(a_ref ? *a_ref : nullptr);
 			if (actor && a_result) {
 				*a_result = actor->uInDialogueWithPlayer ? actor->uInDialogueWithPlayer : (actor->bInDialogueWithPlayer ? 1 : 0);
@@ -42,6 +43,7 @@ namespace sim
 		bool InitiateDialogue(void* a_vm, std::uint32_t a_stackID, Actor* a_speaker, Actor* a_target, std::uint32_t a_5)
 		{
 			world().calls.record("InitiateDialogue", a_vm, a_stackID, a_speaker, a_target, a_5);
+			note_freed_use(a_speaker ? &a_speaker->ref : nullptr);
 			return true;
 		}
 	}

@@ -20,6 +20,7 @@ namespace sim
 			if (a_ref && --a_ref->iCountedReferences == 0 && a_ref->bFreedOnLastRelease) {
 				a_ref->form.formID = 0xDDDDDDDD;
 				a_ref->form.formType = 0xDD;
+				a_ref->bFreed = true;
 			}
 		}
 
@@ -69,6 +70,7 @@ namespace sim
 		bool IsInVehicleConsole(TESObjectREFR** a_ref, std::uint64_t a_2, std::uint64_t a_3, float* a_result)
 		{
 			world().calls.record("IsInVehicle", a_ref, a_2, a_3, a_result);
+			note_freed_use(*a_ref);
 			const auto* actor = game::as_actor(*a_ref);
 			*a_result = actor ? actor->fInVehicle : 0.0f;
 			return true;
@@ -83,6 +85,7 @@ namespace sim
 		bool PassengerTest(void* a_vm, std::uint32_t a_stackID, Actor* a_player, Actor* a_companion)
 		{
 			world().calls.record("PassengerTest", a_vm, a_stackID, a_player, a_companion);
+			note_freed_use(a_companion ? &a_companion->ref : nullptr);
 			return a_companion && a_companion->bPassenger;
 		}
 
@@ -90,11 +93,13 @@ namespace sim
 		bool IsInCombat(const Actor* a_actor)
 		{
 			world().calls.record("Actor::IsInCombat", a_actor);
+			note_freed_use(&a_actor->ref);
 			return a_actor->bInCombat;
 		}
 		bool CheckForm(const Actor* a_actor, const game::TESForm* a_form)
 		{
 			world().calls.record("Actor::CheckForm", a_actor, a_form);
+			note_freed_use(&a_actor->ref);
 			return std::find(a_actor->checkForms.begin(), a_actor->checkForms.end(), a_form) != a_actor->checkForms.end();
 		}
 	}
@@ -107,6 +112,13 @@ namespace sim
 																			{ game::kCheckFormSlot, slot_function(&CheckForm) },
 																		});
 		return table;
+	}
+
+	void note_freed_use(const game::TESObjectREFR* a_ref)
+	{
+		if (a_ref && a_ref->bFreed) {
+			world().calls.record("freed reference used", a_ref);
+		}
 	}
 
 	std::span<const GameItem> references_rows()

@@ -60,7 +60,10 @@ namespace sim
 			// The simulation's own: the game frees the reference when the
 			// last counted reference goes (its fields read as garbage after).
 			bool bFreedOnLastRelease;
-			std::byte pad45[0x53];
+			// The simulation's own: freed so. Every game function that is
+			// handed it afterwards notes the fault ("freed reference used").
+			bool bFreed;
+			std::byte pad46[0x52];
 			TESForm* baseObject;  // 0x98
 			std::byte padA0[0x10];
 			TESObjectCELL* parentCell;  // 0xB0

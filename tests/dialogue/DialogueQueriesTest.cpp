@@ -30,6 +30,16 @@ namespace
 		}
 
 		static std::uint64_t At(const void* a_object) { return reinterpret_cast<std::uintptr_t>(a_object); }
+
+		// The companions, given back at once.
+		static std::vector<RE::TESObjectREFR*> Companions()
+		{
+			std::vector<RE::TESObjectREFR*> companions;
+			for (const auto& companion : GetCompanions()) {
+				companions.push_back(companion.get());
+			}
+			return companions;
+		}
 	};
 
 	TEST_F(DialogueQueriesTest, TalkingIsTheLowByteOfTheGamesAnswerAndNullIsNeverAsked)
@@ -100,7 +110,7 @@ namespace
 		handles.add_handle(0x14, &gone.ref);
 		handles.add_handle(0x15, &kai.ref);
 
-		EXPECT_THAT(GetCompanions(), ElementsAre(AsRef(mira), AsRef(kai)));
+		EXPECT_THAT(Companions(), ElementsAre(AsRef(mira), AsRef(kai)));
 		EXPECT_THAT(Asked("LookupREFRByHandleNative", 0), ElementsAre(0x10u, 0x11u, 0x12u, 0x13u, 0x14u, 0x15u));
 		// Every counted reference taken is given back.
 		EXPECT_EQ(world.calls.of("TESObjectREFR::Release").size(), 4u);
@@ -110,20 +120,28 @@ namespace
 		EXPECT_THAT(Entries(), IsEmpty());
 	}
 
-	TEST_F(DialogueQueriesTest, ACompanionIsAskedAboutBeforeItsReferenceIsGivenBack)
+	// The game lets a dismissed companion go: our references keep it alive
+	// while the list lives, and are given back with it.
+	TEST_F(DialogueQueriesTest, ACompanionStaysCountedUntilTheListIsDropped)
 	{
 		auto& dismissed = AddActor("Dismissed", 0x0004D5E6);
-		dismissed.ref.bFreedOnLastRelease = true;  // only our reference kept it alive
+		dismissed.ref.bFreedOnLastRelease = true;
 		world.references.add_handle(0x10, &dismissed.ref);
-		EXPECT_THAT(GetCompanions(), ElementsAre(AsRef(dismissed)));
+		{
+			const auto companions = GetCompanions();
+			ASSERT_EQ(companions.size(), 1u);
+			EXPECT_EQ(companions[0].get(), AsRef(dismissed));
+			EXPECT_EQ(dismissed.ref.iCountedReferences, 1);
+			EXPECT_EQ(dismissed.ref.form.formID, 0x0004D5E6u);
+		}
 		EXPECT_EQ(dismissed.ref.iCountedReferences, 0);
 	}
 
 	TEST_F(DialogueQueriesTest, AMissingOrEmptyHandleListHasNoCompanions)
 	{
-		EXPECT_THAT(GetCompanions(), IsEmpty());
+		EXPECT_THAT(Companions(), IsEmpty());
 		world.references.handleListGlobal = nullptr;
-		EXPECT_THAT(GetCompanions(), IsEmpty());
+		EXPECT_THAT(Companions(), IsEmpty());
 		EXPECT_THAT(world.calls.of("LookupREFRByHandleNative"), IsEmpty());
 	}
 }

@@ -61,6 +61,18 @@ namespace
 		EXPECT_THAT(LinesOf("EvaluateCompanionChatter"), ElementsAre(HotkeyDown, Initiating(mira)));
 	}
 
+	// The game lets go of a companion the player dismisses: our counted
+	// references keep her alive until the dialogue has started.
+	TEST_F(CompanionChatter, ADismissedCompanionIsHeldUntilHerDialogueHasStarted)
+	{
+		mira.ref.bFreedOnLastRelease = true;
+		Update3DVFuncStruct::EvaluateCompanionChatter();
+
+		EXPECT_THAT(Speakers(), ElementsAre(sim::widen(&mira)));
+		EXPECT_THAT(world.calls.of("freed reference used"), IsEmpty());
+		EXPECT_TRUE(mira.ref.bFreed);
+	}
+
 	TEST_F(CompanionChatter, TheIntervalCountsFromTheLastStartedDialogue)
 	{
 		struct Step

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "RE/NiPointer.h"
 #include "RE/TESObjectREFR.h"
 
 // Whether the actor is speaking; false for null.
@@ -20,5 +21,7 @@ std::int32_t IsInDialogueWithPlayerConsole(RE::TESObjectREFR** akRef, std::uint6
 bool IsInDialogueWithPlayer(RE::TESObjectREFR* akRef);
 
 // The actors in the game's reference handle list, in list order, without the
-// player and without non-actors. Plain pointers: the game keeps them alive.
-std::vector<RE::TESObjectREFR*> GetCompanions();
+// player and without non-actors. Counted references: an actor the game lets
+// go meanwhile (a companion dismissed) stays alive until the caller is done
+// with it and drops the list.
+std::vector<RE::NiPointer<RE::TESObjectREFR>> GetCompanions();

@@ -28,9 +28,9 @@ bool IsInDialogueWithPlayer(RE::TESObjectREFR* akRef)
 	return IsInDialogueWithPlayerConsole(&akRef, 0, 0, &iResult) == 1;
 }
 
-std::vector<RE::TESObjectREFR*> GetCompanions()
+std::vector<RE::NiPointer<RE::TESObjectREFR>> GetCompanions()
 {
-	std::vector<RE::TESObjectREFR*> companions;
+	std::vector<RE::NiPointer<RE::TESObjectREFR>> companions;
 	const auto* list = RE::ReferenceHandleList::GetSingleton();
 	if (!list || list->size() == 0) {
 		return companions;
@@ -46,13 +46,11 @@ std::vector<RE::TESObjectREFR*> GetCompanions()
 		if (!counted) {
 			continue;
 		}
-		// Asked while our reference still holds it: released first, the
-		// reference may be gone before the questions.
-		auto* reference = counted.get();
-		const bool bCompanion = reference->GetFormID() != RE::kPlayerRefFormID && reference->IsActor();
-		counted.reset();
-		if (bCompanion) {
-			companions.push_back(reference);
+		// Kept by the reference that holds it; anything else is given back
+		// at once.
+		const auto* reference = counted.get();
+		if (reference->GetFormID() != RE::kPlayerRefFormID && reference->IsActor()) {
+			companions.push_back(std::move(counted));
 		}
 	}
 	return companions;

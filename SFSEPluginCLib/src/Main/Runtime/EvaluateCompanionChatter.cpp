@@ -43,11 +43,11 @@ namespace
 
 	// The last qualifying companion in list order: the search doesn't stop
 	// at the first.
-	RE::Actor* FindPassengerCompanion(const std::vector<RE::TESObjectREFR*>& a_companions)
+	RE::Actor* FindPassengerCompanion(const std::vector<RE::NiPointer<RE::TESObjectREFR>>& a_companions)
 	{
 		RE::Actor* passenger = nullptr;
-		for (auto* companion : a_companions) {
-			auto* actor = static_cast<RE::Actor*>(companion);
+		for (const auto& companion : a_companions) {
+			auto* actor = static_cast<RE::Actor*>(companion.get());
 			if (IsQualifyingPassenger(actor)) {
 				passenger = actor;
 			}
@@ -72,6 +72,8 @@ void Update3DVFuncStruct::EvaluateCompanionChatter()
 		return;
 	}
 
+	// Held until the dialogue has started: every question below is about
+	// an actor our references keep alive.
 	const auto companions = GetCompanions();
 	if (companions.empty()) {
 		LOG_ERROR("can't initiate dialogue | Companions.size == 0");
