@@ -4,9 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Helpers/AddressText.h"
@@ -51,6 +53,37 @@ namespace
 				EXPECT_EQ(BytesAt(site, 7), GameBytes()) << c.what;
 			}
 		}
+	}
+
+	// The site lies within one aligned 8-byte word, as the game's does (the
+	// function starts on 16 bytes, the site 0x6F8 into it): the word is
+	// written whole and keeps its eighth byte, the next instruction's. A game
+	// thread reading the word meanwhile never sees a mix of old and new (a
+	// byte-by-byte copy shows one too rarely for a test to count on it).
+	TEST_F(BytePatch, BytesWithinOneWordAreWrittenInOneStep)
+	{
+		const auto site = sim::exit_anywhere_site();
+		ASSERT_EQ(site % 8, 0u);
+		const auto* word = reinterpret_cast<const std::uint64_t*>(site);
+		const auto eighth = static_cast<std::uint8_t>(*word >> 56);
+		std::atomic<bool> bDone{ false };
+		std::atomic<long> mixed{ 0 };
+		std::thread reader([&] {
+			const auto gameForm = GameBytes();
+			while (!bDone.load(std::memory_order_relaxed)) {
+				const auto seen = std::atomic_ref(*const_cast<std::uint64_t*>(word)).load(std::memory_order_relaxed);
+				Bytes bytes(7);
+				std::memcpy(bytes.data(), &seen, 7);
+				mixed += bytes != gameForm && bytes != Enabled;
+			}
+		});
+		for (int i = 0; i < 2'000; ++i) {
+			ASSERT_TRUE(WriteBytes(i % 2 ? GameBytes() : Enabled, site));
+		}
+		bDone = true;
+		reader.join();
+		EXPECT_EQ(mixed.load(), 0);
+		EXPECT_EQ(static_cast<std::uint8_t>(*word >> 56), eighth);
 	}
 
 	TEST_F(BytePatch, CompareReadsEveryByteAndChangesNoProtection)

@@ -9,7 +9,9 @@ inline constexpr std::size_t MaxPatchSize = 200;
 
 // Writes the bytes at TargetAddress and after. Only the pages the bytes
 // touch are made writable, and each gets its own protection back; the
-// instruction cache is flushed for the written bytes. False, with one error
+// instruction cache is flushed for the written bytes. Bytes within one
+// aligned 8-byte word are written in one atomic step, so that code running
+// on another thread meanwhile sees them all or none. False, with one error
 // line, for a zero address, an empty or over-long sequence, or a protection
 // change the system refuses (nothing written when the first change fails;
 // the bytes stay written when only the restore fails).

@@ -1,6 +1,7 @@
 #include "Helpers/BytePatch.h"
 
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <exception>
 
@@ -19,6 +20,28 @@ namespace
 		std::uintptr_t page{ 0 };
 		std::uint32_t protection{ 0 };
 	};
+
+	// Bytes that lie within one aligned 8-byte word go in with one atomic
+	// store of the whole word (a compare-exchange, so that the word's other
+	// bytes are kept as they are): a game thread running the code sees the
+	// old instruction or the new one, never a mix. Others are copied.
+	void StoreBytes(std::uintptr_t a_address, const std::vector<std::uint8_t>& a_bytes) noexcept
+	{
+		const auto offset = a_address % sizeof(std::uint64_t);
+		if (offset + a_bytes.size() > sizeof(std::uint64_t)) {
+			std::memcpy(reinterpret_cast<void*>(a_address), a_bytes.data(), a_bytes.size());
+			return;
+		}
+		std::atomic_ref word(*reinterpret_cast<std::uint64_t*>(a_address - offset));
+		auto seen = word.load(std::memory_order_relaxed);
+		for (;;) {
+			auto wanted = seen;
+			std::memcpy(reinterpret_cast<std::uint8_t*>(&wanted) + offset, a_bytes.data(), a_bytes.size());
+			if (word.compare_exchange_weak(seen, wanted, std::memory_order_release, std::memory_order_relaxed)) {
+				return;
+			}
+		}
+	}
 
 	// Puts back what each page had; false if any page refused (the others
 	// are still restored).
@@ -73,7 +96,7 @@ bool WriteBytes(std::vector<std::uint8_t> BytesToWrite, std::uint64_t TargetAddr
 			pages[i].page = page;
 		}
 
-		std::memcpy(reinterpret_cast<void*>(first), BytesToWrite.data(), BytesToWrite.size());
+		StoreBytes(first, BytesToWrite);
 		// The processor may still hold the old instructions.
 		memory.flush_instruction_cache(first, BytesToWrite.size());
 
