@@ -19,7 +19,11 @@ namespace sim
 				const std::lock_guard lock(askedMutex);
 				world.menus.asked.emplace_back(name);
 			}
-			return a_ui == &world.menus.ui && world.menus.open.contains(std::string(name));
+			const bool bOpen = a_ui == &world.menus.ui && world.menus.open.contains(std::string(name));
+			if (world.menus.whileAnswering) {
+				world.menus.whileAnswering(name);
+			}
+			return bOpen;
 		}
 
 		bool IsGameMenuPaused()

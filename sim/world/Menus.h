@@ -1,8 +1,10 @@
 #pragma once
 // The user interface: open menus and the pause the game menu makes.
 #include <cstddef>
+#include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/world/Events.h"
@@ -27,5 +29,8 @@ namespace sim
 		std::set<std::string> open;
 		std::vector<std::string> asked;  // menu names IsMenuOpen was asked about, in order
 		bool bGameMenuPaused{ false };
+		// Runs after IsMenuOpen has its answer and before it gives it: what
+		// happens in the game while it answers (a menu closing).
+		std::function<void(std::string_view a_menu)> whileAnswering;
 	};
 }

@@ -1,35 +1,28 @@
 #include "State/MenuState.h"
 
-#include <array>
-
 #include "Helpers/MenuQueries.h"
 
 namespace MenuStateDetail
 {
-	std::atomic<std::uint8_t> OpenTrackedMenus{ 0 };
+	std::array<std::atomic<std::uint32_t>, 2> TrackedMenuStates{};
 }
 
 namespace
 {
-	// One bit each.
 	constexpr std::array<std::string_view, 2> TrackedMenus{ "PlayBinkMenu", "EndGameCreditsMenu" };
-
-	void SetOpen(std::size_t a_menu, bool a_bOpen) noexcept
-	{
-		const auto bit = static_cast<std::uint8_t>(1u << a_menu);
-		if (a_bOpen) {
-			MenuStateDetail::OpenTrackedMenus.fetch_or(bit, std::memory_order_relaxed);
-		} else {
-			MenuStateDetail::OpenTrackedMenus.fetch_and(static_cast<std::uint8_t>(~bit), std::memory_order_relaxed);
-		}
-	}
+	constexpr std::uint32_t kOpen = 1;
+	constexpr std::uint32_t kOneEvent = 2;
 }
 
 void NoteMenuOpenClose(std::string_view a_menuName, bool a_bOpening) noexcept
 {
 	for (std::size_t i = 0; i < TrackedMenus.size(); ++i) {
-		if (a_menuName == TrackedMenus[i]) {
-			SetOpen(i, a_bOpening);
+		if (a_menuName != TrackedMenus[i]) {
+			continue;
+		}
+		auto& state = MenuStateDetail::TrackedMenuStates[i];
+		auto seen = state.load(std::memory_order_relaxed);
+		while (!state.compare_exchange_weak(seen, ((seen & ~kOpen) + kOneEvent) | (a_bOpening ? kOpen : 0), std::memory_order_relaxed)) {
 		}
 	}
 }
@@ -37,6 +30,10 @@ void NoteMenuOpenClose(std::string_view a_menuName, bool a_bOpening) noexcept
 void AskGameWhichMenusAreOpen(RE::UI* a_ui)
 {
 	for (std::size_t i = 0; i < TrackedMenus.size(); ++i) {
-		SetOpen(i, IsMenuOpen(a_ui, TrackedMenus[i].data()));
+		auto& state = MenuStateDetail::TrackedMenuStates[i];
+		auto before = state.load(std::memory_order_relaxed);
+		const bool bOpen = IsMenuOpen(a_ui, TrackedMenus[i].data());
+		// Stored only if no event came while the game answered.
+		state.compare_exchange_strong(before, (before & ~kOpen) | (bOpen ? kOpen : 0), std::memory_order_relaxed);
 	}
 }

@@ -3,7 +3,10 @@
 // the end credits (EndGameCreditsMenu). Asking the game costs two game
 // strings and two calls for every fade node; instead the state is kept from
 // the game's own menu events, which come for every menu that opens or
-// closes, and asked of the game once when the events start coming.
+// closes, and asked of the game once when the events start coming. An event
+// is newer than any answer asked for before it: an answer that arrives after
+// an event for its menu is dropped.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string_view>
@@ -15,12 +18,18 @@ namespace RE
 
 namespace MenuStateDetail
 {
-	extern std::atomic<std::uint8_t> OpenTrackedMenus;
+	// Per menu: bit 0 open, the bits above count its events.
+	extern std::array<std::atomic<std::uint32_t>, 2> TrackedMenuStates;
 }
 
 inline bool IsVideoOrCreditsMenuOpen() noexcept
 {
-	return MenuStateDetail::OpenTrackedMenus.load(std::memory_order_relaxed) != 0;
+	for (const auto& state : MenuStateDetail::TrackedMenuStates) {
+		if (state.load(std::memory_order_relaxed) & 1u) {
+			return true;
+		}
+	}
+	return false;
 }
 
 // A menu event: notes it when it is one of the two.
