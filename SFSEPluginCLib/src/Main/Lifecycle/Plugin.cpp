@@ -29,22 +29,27 @@ extern "C" __declspec(dllexport) bool SFSEPlugin_Load(const SFSE::LoadInterface*
 	try {
 		SFSE::Init(a_sfse);
 	} catch (const std::exception& e) {
-		LOG_ERROR("can't load | the game executable could not be described: ", e.what());
+		LOG_WITHOUT_THROWING(LOG_ERROR, "can't load | the game executable could not be described: ", e.what());
 		return false;
 	}
 
-	LOG_INFO(PluginNameText, " v", PluginVersionText);
+	try {
+		LOG_INFO(PluginNameText, " v", PluginVersionText);
 
-	GameModuleHandle = reinterpret_cast<std::uintptr_t>(::GetModuleHandleA(nullptr));
-	if (!GameModuleHandle) {
-		LOG_ERROR("Starfield.exe handle couldn't be acquired, shutting down");
+		GameModuleHandle = reinterpret_cast<std::uintptr_t>(::GetModuleHandleA(nullptr));
+		if (!GameModuleHandle) {
+			LOG_ERROR("Starfield.exe handle couldn't be acquired, shutting down");
+			return false;
+		}
+
+		if (const auto* messaging = SFSE::GetMessagingInterface()) {
+			messaging->RegisterListener("SFSE", HandleOnPostDataLoad);
+		} else {
+			LOG_ERROR("can't register HandleOnPostDataLoad | the host offers no messaging interface");
+		}
+		return true;
+	} catch (...) {
+		LOG_WITHOUT_THROWING(LOG_ERROR, "can't load | unknown error");
 		return false;
 	}
-
-	if (const auto* messaging = SFSE::GetMessagingInterface()) {
-		messaging->RegisterListener("SFSE", HandleOnPostDataLoad);
-	} else {
-		LOG_ERROR("can't register HandleOnPostDataLoad | the host offers no messaging interface");
-	}
-	return true;
 }

@@ -179,7 +179,7 @@ std::uint8_t Update3DVFuncStruct::GetDesiredVisibilityState(RE::BSFadeNode* a_no
 		}
 		return RunPlayerNodePass(viewMode, visibilityState);
 	} catch (...) {
-		LOG_WARNING("can't apply patch | unknown error");
+		LOG_WITHOUT_THROWING(LOG_WARNING, "can't apply patch | unknown error");
 		return visibilityState;
 	}
 }

@@ -31,14 +31,15 @@ namespace
 
 GlobalSettingsValues GetGlobalSettingsInForce() noexcept
 {
-	return { bLogging.load(std::memory_order_relaxed), bCreateVanillaINIBackup, std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed),
+	return { bLogging.load(std::memory_order_relaxed), std::atomic_ref(bCreateVanillaINIBackup).load(std::memory_order_relaxed),
+		std::atomic_ref(iTestStringValues).load(std::memory_order_relaxed),
 		std::atomic_ref(bReloadOnFileChange).load(std::memory_order_relaxed) };
 }
 
 void SwapGlobalSettingsInForce(GlobalSettingsValues& a_values) noexcept
 {
 	a_values.bLogging = bLogging.exchange(a_values.bLogging, std::memory_order_relaxed);
-	std::swap(bCreateVanillaINIBackup, a_values.bCreateVanillaINIBackup);
+	a_values.bCreateVanillaINIBackup = std::atomic_ref(bCreateVanillaINIBackup).exchange(a_values.bCreateVanillaINIBackup, std::memory_order_relaxed);
 	a_values.iTestStringValues = std::atomic_ref(iTestStringValues).exchange(a_values.iTestStringValues, std::memory_order_relaxed);
 	a_values.bReloadOnFileChange = std::atomic_ref(bReloadOnFileChange).exchange(a_values.bReloadOnFileChange, std::memory_order_relaxed);
 }

@@ -3,7 +3,8 @@
 // plugin rather than to one vehicle. bLogging is declared in Logging.h.
 #include <cstdint>
 
-// Read and reported; the backup is made whenever a reload asks for it.
+// Read and reported; the backup is made whenever a reload asks for it. Like
+// the other globals, loaded and stored whole: readers hold no lock.
 extern bool bCreateVanillaINIBackup;
 
 // Whether an edit of either INI file while the game runs is read at once (on)

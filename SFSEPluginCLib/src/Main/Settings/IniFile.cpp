@@ -68,21 +68,21 @@ PathQuery QueryPath(const std::string& a_path)
 
 namespace
 {
-	std::string& PluginFolderInUse()
-	{
-		static std::string folder(PluginFolder);
-		return folder;
-	}
+	// A view of the constant until a tool sets another folder: reading it
+	// builds nothing, so it can't fail.
+	std::string FolderSet;
+	std::string_view FolderInUse = PluginFolder;
 }
 
 std::string_view GetPluginFolder() noexcept
 {
-	return PluginFolderInUse();
+	return FolderInUse;
 }
 
 void SetPluginFolder(std::string a_folder)
 {
-	PluginFolderInUse() = std::move(a_folder);
+	FolderSet = std::move(a_folder);
+	FolderInUse = FolderSet;
 }
 
 std::string GetIniPath(std::string_view a_file, std::string_view a_folder)

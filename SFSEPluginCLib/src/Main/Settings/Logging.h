@@ -88,3 +88,13 @@ namespace Tarmacor::detail
 #define LOG_INFO_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::info, a_function, __VA_ARGS__)
 #define LOG_WARNING_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::warn, a_function, __VA_ARGS__)
 #define LOG_ERROR_AS(a_function, ...) TARMACOR_LOG_AS(spdlog::level::err, a_function, __VA_ARGS__)
+
+// In a catch-all handler of an entry point, where nothing may escape: the
+// line, or nothing when building it fails too (no memory left).
+#define LOG_WITHOUT_THROWING(a_log, ...) \
+	do {                                 \
+		try {                            \
+			a_log(__VA_ARGS__);          \
+		} catch (...) {                  \
+		}                                \
+	} while (false)
