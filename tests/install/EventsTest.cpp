@@ -45,6 +45,7 @@ namespace
 	{
 		auto first = EntryCount();
 		EXPECT_EQ(sim::save_game(), 1u);
+		ASSERT_TRUE(WaitForReloads());
 		EXPECT_TRUE(Reloaded(first));
 		EXPECT_THAT(EntriesFrom(first), Contains("warning: [HandleSaveLoadEvent] current profile [] could not be found in Profiles; reapplying Default profile"));
 		EXPECT_EQ(CurrentProfile.sProfileName, "Default");
@@ -76,6 +77,7 @@ namespace
 		SaveCurrentProfile(1);
 		const auto first = EntryCount();
 		sim::load_game();
+		ASSERT_TRUE(WaitForReloads());
 		EXPECT_THAT(EntriesFrom(first), Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile"));
 		EXPECT_EQ(CurrentProfile.sProfileName, "REV-8");
 	}
@@ -125,6 +127,7 @@ namespace
 		PlayerRef = nullptr;
 		first = EntryCount();
 		sim::close_menu("EndGameCreditsMenu");
+		ASSERT_TRUE(WaitForReloads());
 		const auto entries = EntriesFrom(first);
 		ASSERT_FALSE(entries.empty());
 		EXPECT_EQ(entries.front(), "info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling");
@@ -157,28 +160,38 @@ namespace
 		EXPECT_EQ(*static_cast<void* const* const*>(saveSink), saveTable);
 	}
 
-	TEST_F(Events, AReloadThatFindsTheRuntimeBusyIsPutInForceByTheNextFrame)
+	// The INI thread reads while another thread holds the runtime; what it
+	// read waits for a game thread, and a frame puts it in force.
+	TEST_F(Events, AReloadThatFindsTheRuntimeBusyIsPutInForceByAFrame)
 	{
 		SaveCurrentProfile(1);
 		WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[REV-8]", "[Rover]", "[Global]", "bLogging=1" }));
-		auto first = EntryCount();
+		const auto first = EntryCount();
+		const std::string reapplying = "info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile";
+		const std::string read = "info: [ReloadAllProfilesAndSettings] adding Profile [Rover] from VanillaINI to Profiles | Profiles.size == 2";
 		{
 			const RuntimeHeldElsewhere busy;
-			sim::load_game();  // returns without waiting for the runtime
-			EXPECT_TRUE(Reloaded(first));
+			sim::load_game();
+			ASSERT_TRUE(test::WaitUntil([&] {
+				const auto entries = log.entries();
+				return std::count(entries.begin(), entries.end(), read) == 1;
+			}));
 			EXPECT_EQ(Profiles.size(), 2u);
 		}
-		EXPECT_THAT(EntriesFrom(first), Not(Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile")));
-
-		first = EntryCount();
-		sim::run_frame();
-		EXPECT_EQ(Profiles.size(), 3u);
-		EXPECT_THAT(EntriesFrom(first), Contains("info: [HandleSaveLoadEvent] current profile [REV-8] could be found in Profiles; reapplying profile"));
+		ASSERT_TRUE(test::WaitUntil([&] {
+			sim::run_frame();
+			return Profiles.size() == 3u;
+		}));
+		EXPECT_THAT(EntriesFrom(first), Contains(reapplying));
+		ASSERT_TRUE(WaitForReloads());
 	}
 
-	// A game function that throws while a sink works: nothing reaches the
-	// game's event loop, the next sink still gets the event, and the plugin
-	// goes on as before (a frame in a vehicle runs, the next save reloads).
+	// A game function that throws: on a sink's own thread (the main menu
+	// question, the player's reference lock), nothing reaches the game's event
+	// loop and the next sink still gets the event; in the work the credits
+	// leave for the runtime (the capture's form lookup), the work alone
+	// stops. Either way the plugin goes on: the next save puts the files in
+	// force, and a frame in a vehicle runs.
 	TEST_F(Events, AFailingGameCallInASinkLetsTheGameGoOnNotifying)
 	{
 		struct Case
@@ -189,28 +202,46 @@ namespace
 			const char* failing;
 		};
 		const Case cases[] = {
-			{ "a save", world.events.saveLoad, [] { return sim::save_game(); }, "LookupSettingByName" },
-			{ "the end credits closing", world.menus.ui.menuOpenCloseSource, [] { return sim::close_menu("EndGameCreditsMenu"); }, "LookupByID" },
+			{ "the main menu question of a save", world.events.saveLoad, [] { return sim::save_game(); }, "IsMenuOpen" },
+			{ "the player's 3D after a save", world.events.saveLoad, [] { return sim::save_game(); }, "ReferenceLock::Lock" },
+			{ "the capture after the end credits", world.menus.ui.menuOpenCloseSource, [] { return sim::close_menu("EndGameCreditsMenu"); }, "LookupByID" },
 		};
 		world.references.player.fInVehicle = 1.0f;
 		world.camera.vehicleState.vehicleViewMode = 1;
-		sim::ListeningSink next;
+		sim::ListeningSink nextAfterSaves;
+		sim::ListeningSink nextAfterMenus;
+		nextAfterSaves.listen_to(world.events.saveLoad);
+		nextAfterMenus.listen_to(world.menus.ui.menuOpenCloseSource);
+		int profiles = 2;
 		for (const auto& c : cases) {
 			SCOPED_TRACE(c.what);
-			next.listen_to(c.source);
+			auto& next = &c.source == &world.events.saveLoad ? nextAfterSaves : nextAfterMenus;
 			const auto received = next.received;
 			AdvanceMs(3001);
 			world.calls.clear();
 			world.calls.fail_next(c.failing);
 			EXPECT_EQ(c.send(), 2u);
+			ASSERT_TRUE(WaitForReloads());
 			EXPECT_EQ(next.received, received + 1);
 			EXPECT_FALSE(world.calls.of(c.failing).empty());
 
-			EXPECT_EQ(sim::run_frame(), 0);
+			// One profile more in the file, in force after the next save.
+			std::string file = "[Default]\r\n";
+			for (int i = 1; i <= profiles; ++i) {
+				file += "[Vehicle-" + std::to_string(i) + "]\r\n";
+			}
+			WritePluginFile("Tarmacor.ini", file + "[Global]\r\nbLogging=1\r\n");
 			AdvanceMs(3001);
-			const auto first = EntryCount();
+			const auto saved = nextAfterSaves.received;
 			sim::save_game();
-			EXPECT_TRUE(Reloaded(first));
+			EXPECT_EQ(nextAfterSaves.received, saved + 1);
+			ASSERT_TRUE(WaitForReloads());
+			ASSERT_EQ(Profiles.size(), static_cast<std::size_t>(profiles + 1));
+			EXPECT_EQ(Profiles.back().sProfileName, "Vehicle-" + std::to_string(profiles));
+			++profiles;
+			world.calls.clear();
+			sim::run_frame();
+			EXPECT_FALSE(world.calls.of("IsInVehicle").empty()) << "a frame in a vehicle runs the runtime";
 		}
 	}
 }

@@ -3,7 +3,8 @@
 #include <windows.h>
 
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/IniFileWatcher.h"
+#include "Lifecycle/IniFileStamps.h"
+#include "Lifecycle/IniFileThread.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
@@ -54,9 +55,14 @@ namespace test
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
 		// These tests change the INI files and say when the plugin reads
-		// them: the watcher the installation starts would reload beside
-		// them. Its own tests start it again.
-		StopIniFileWatcher();
+		// them: the thread reads when asked, without waiting for the files
+		// to keep still, and doesn't watch the folder. Its own tests start
+		// it as the plugin does.
+		StopIniFileThread();
+		IniFileThreadOptions options;
+		options.bWatchFolder = false;
+		options.iStillForMs = 0;
+		StartIniFileThread(GetIniFileStamps(), options);
 		if (world.events.saveLoad.count == 0 && world.menus.ui.menuOpenCloseSource.count == 0) {
 			RegisterEventSinks();
 		}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "IniText.h"
+#include "Waiting.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 #include "sim/platform/Clock.h"
@@ -35,8 +36,12 @@ namespace test
 
 		// The host's post-data-load message. Hooks and sinks go in once per
 		// process; a fresh world has empty event sources, so the sinks are
-		// registered with them again (with the sources that world has).
+		// registered with them again (with the sources that world has). The
+		// INI thread runs without watching the folder: these tests say when
+		// the files are read.
 		void Install();
+
+		static bool WaitForReloads() { return test::WaitForReloads(); }
 
 		// "<level>: <message>" of every log line from a_first on.
 		std::vector<std::string> EntriesFrom(std::size_t a_first) const;

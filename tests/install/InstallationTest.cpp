@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "Dialogue/PassengerIdleChatterFix.h"
+#include "FailingAllocations.h"
 #include "GameSession.h"
 #include "Helpers/AddressText.h"
 #include "Lifecycle/InitializeGameData.h"
@@ -160,11 +161,34 @@ namespace
 			const auto first = EntryCount();
 			EXPECT_EQ(sim::save_game(), c.saveLoadSinks);
 			EXPECT_EQ(sim::close_menu("EndGameCreditsMenu"), c.menuSinks);
+			ASSERT_TRUE(WaitForReloads());
 			const auto entries = EntriesFrom(first);
 			const auto count = [&](const char* a_line) { return static_cast<std::size_t>(std::count(entries.begin(), entries.end(), a_line)); };
 			EXPECT_EQ(count("info: [HandleSaveLoadEvent] reloading all profiles and settings..."), c.saveLoadSinks);
 			EXPECT_EQ(count("info: [ProcessEvent] EndGameCreditsMenu closed, reinstalling"), c.menuSinks);
 		}
+	}
+
+	// Out of memory in the catch-all of an entry point too: the line that
+	// says so can't be built, and still nothing unwinds into the game or the
+	// host. The hook gives the game its own state; the installation ends.
+	TEST_F(Installation, EntryPointsLetNothingEscapeWhenNoMemoryIsLeft)
+	{
+		WritePluginFile("Tarmacor.ini", test::LoggingIni);
+		Install();
+		world.references.player.fInVehicle = 1.0f;
+		world.camera.vehicleState.vehicleViewMode = 1;
+		world.scene.playerRoot.visibilityState = 3;
+		{
+			// The frame's first line, then the catch-all's.
+			const test::ScopedFailingAllocations noMemory(2);
+			EXPECT_EQ(sim::run_frame(), 3);
+		}
+		{
+			const test::ScopedFailingAllocations noMemory(2);
+			sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
+		}
+		EXPECT_EQ(sim::run_frame(), 0);
 	}
 
 	// Another mod's function in the fade node's slot, leading on to the game's.

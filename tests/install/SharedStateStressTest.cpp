@@ -217,6 +217,7 @@ namespace
 		WriteSet(2);
 		AdvanceMs(3001);
 		sim::load_game();
+		ASSERT_TRUE(WaitForReloads());
 		RunOnRuntime([&] { probe.Look(); });
 		EXPECT_EQ(Profiles.size(), 3u);
 		EXPECT_EQ(SetOfSettings(world, 0, std::size(kFields)), 2);

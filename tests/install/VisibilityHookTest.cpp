@@ -182,6 +182,24 @@ namespace
 		EXPECT_EQ(EntriesFrom(first).at(1), "info: [GetDesiredVisibilityState] can't apply patch | PlayBinkMenu or EndGameCreditsMenu");
 	}
 
+	// The credits close while the game answers whether they are open: the
+	// close event wins over the answer, and frames run the runtime again.
+	TEST_F(VisibilityHook, ACloseEventDuringTheQuestionWinsOverItsAnswer)
+	{
+		world.menus.open.insert("EndGameCreditsMenu");
+		world.menus.whileAnswering = [&](std::string_view a_menu) {
+			if (a_menu == "EndGameCreditsMenu") {
+				world.menus.whileAnswering = nullptr;
+				sim::close_menu("EndGameCreditsMenu");
+			}
+		};
+		RegisterEventSinks();
+		ASSERT_TRUE(WaitForReloads());
+		world.calls.clear();
+		EXPECT_EQ(sim::run_frame(), 0);
+		EXPECT_FALSE(world.calls.of("IsInVehicle").empty());
+	}
+
 	TEST_F(VisibilityHook, APlayerFrameNeverWaitsForTheRuntimeAndKeepsItsLastAnswer)
 	{
 		ASSERT_EQ(sim::run_frame(), 0);

@@ -8,11 +8,14 @@
 
 #include <fmt/format.h>
 
+#include "Lifecycle/IniFileStamps.h"
+#include "Lifecycle/IniFileThread.h"
 #include "PluginFile.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "RuntimeTest.h"
 #include "Settings/Profiles.h"
 #include "State/GameData.h"
+#include "Waiting.h"
 
 namespace
 {
@@ -143,8 +146,17 @@ namespace
 		Profiles.clear();
 		CurrentProfile.sProfileName = "Kept";
 		Drive(AddVehicle("REV-8"));
+		IniFileThreadOptions options;
+		options.bWatchFolder = false;
+		options.iStillForMs = 0;
+		ASSERT_TRUE(StartIniFileThread(GetIniFileStamps(), options));
+		// A pass asks the INI thread, which reads while frames go on.
+		const auto passAndReload = [&] {
+			Pass();
+			ASSERT_TRUE(test::WaitForReloads());
+		};
 
-		Pass();
+		passAndReload();
 		const auto afterFirst = Entries();
 		EXPECT_EQ(std::count(afterFirst.begin(), afterFirst.end(), ForceReloading), 1);
 		EXPECT_EQ(std::count(afterFirst.begin(), afterFirst.end(), CouldNotReload), 1);
@@ -154,7 +166,7 @@ namespace
 		EXPECT_EQ(Entries(), afterFirst) << "no reload and no line before the interval has passed";
 
 		world.time.iSteadyNanoseconds += 1'000'000;
-		Pass();
+		passAndReload();
 		auto entries = Entries();
 		EXPECT_EQ(std::count(entries.begin(), entries.end(), CouldNotReload), 2);
 		EXPECT_EQ(CurrentProfile.sProfileName, "Kept");
@@ -162,11 +174,13 @@ namespace
 		// The INI files come back: the next due reload finds the profile.
 		test::WritePluginFile(game.plugins(), "Tarmacor.ini", "[Global]\r\nbLogging=1\r\n[Default]\r\niRearViewHotkey=0x51\r\n[REV-8]\r\niRearViewHotkey=0x52\r\n");
 		world.time.iSteadyNanoseconds += 5'000'000'000;
+		passAndReload();
 		Pass();
 		entries = Entries();
 		EXPECT_EQ(std::count(entries.begin(), entries.end(), ForceReloading), 3);
 		EXPECT_EQ(std::count(entries.begin(), entries.end(), CouldNotReload), 2);
 		EXPECT_EQ(CurrentProfile.sProfileName, "REV-8");
 		EXPECT_EQ(CurrentProfile.iRearViewHotkey, 0x52);
+		StopIniFileThread();
 	}
 }

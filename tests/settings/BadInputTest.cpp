@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "Lifecycle/IniFileWatcher.h"
+#include "Lifecycle/IniFileThread.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
@@ -32,7 +32,7 @@ namespace
 	void DeliverPostDataLoad()
 	{
 		sim::send_message(HandleOnPostDataLoad, SFSE::MessagingInterface::kPostDataLoad);
-		StopIniFileWatcher();
+		StopIniFileThread();
 	}
 
 	std::string Junk(std::size_t a_size, unsigned a_seed)

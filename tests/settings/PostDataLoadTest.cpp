@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "Lifecycle/IniFileWatcher.h"
+#include "Lifecycle/IniFileThread.h"
 #include "Lifecycle/PostDataLoad.h"
 #include "Settings/DefaultIni.h"
 #include "Settings/Logging.h"
@@ -24,7 +24,7 @@ namespace
 	void Deliver(std::uint32_t a_type)
 	{
 		sim::send_message(HandleOnPostDataLoad, a_type);
-		StopIniFileWatcher();
+		StopIniFileThread();
 	}
 
 	const std::string DefaultFile = test::IniText({

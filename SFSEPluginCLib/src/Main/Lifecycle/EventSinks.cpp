@@ -3,15 +3,13 @@
 #include <string_view>
 
 #include "Helpers/MenuQueries.h"
-#include "Lifecycle/InitializeGameData.h"
 #include "Lifecycle/SaveLoadEvent.h"
 #include "RE/Offsets.h"
 #include "RE/UI.h"
 #include "Settings/Logging.h"
-#include "Settings/ProfileDump.h"
+#include "State/GameData.h"
 #include "State/MenuState.h"
-#include "State/Reloads.h"
-#include "State/RuntimeWork.h"
+#include "State/ReloadRequests.h"
 
 TarmacorSaveLoadEventClass TarmacorSaveLoadEvent;
 TarmacorMenuOpenCloseEventClass TarmacorMenuOpenCloseEvent;
@@ -36,14 +34,9 @@ RE::BSEventNotifyControl TarmacorMenuOpenCloseEventClass::ProcessEvent(const RE:
 		NoteMenuOpenClose(menuName, bOpening);
 		if (!bOpening && !menuName.empty() && menuName == "EndGameCreditsMenu") {
 			LOG_INFO("EndGameCreditsMenu closed, reinstalling");
-			// Read and asked for without a lock a frame needs; put in force
-			// in one step.
-			auto reload = ReadProfilesAndSettings(ReloadKind::kRefresh);
-			RunOnRuntime([reload = std::move(reload), captured = CaptureGameData()]() mutable {
-				InstallIfNewer(reload);
-				InitializeGameData(captured);
-				DumpAllProfiles();
-			});
+			// The INI thread reads; the game data is captured anew by the
+			// runtime work that puts the files in force.
+			RequestReload(kReloadForCredits);
 		}
 	} catch (...) {
 	}

@@ -1,4 +1,4 @@
-#include "State/IniFileStamps.h"
+#include "Lifecycle/IniFileStamps.h"
 
 #include <string>
 
@@ -27,16 +27,31 @@ IniFileStamp GetIniFileStamp(std::string_view a_baseName)
 
 IniFileStamps GetIniFileStamps()
 {
-	return { GetIniFileStamp(VanillaIniName), GetIniFileStamp(CustomIniName) };
+	return { GetIniFileStamp(IniFileBaseNames[0]), GetIniFileStamp(IniFileBaseNames[1]) };
 }
 
-bool IsIniFileHeld(std::string_view a_baseName)
+IniFileAccess GetIniFileAccess(std::string_view a_baseName, unsigned long* a_error)
 {
+	// Shared with everyone, as the INI functions open it: only a program
+	// that shares it with nobody keeps us out.
 	const HANDLE file = ::CreateFileW(PathOf(a_baseName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
 		OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-	if (file == INVALID_HANDLE_VALUE) {
-		return ::GetLastError() == ERROR_SHARING_VIOLATION;
+	if (file != INVALID_HANDLE_VALUE) {
+		::CloseHandle(file);
+		return IniFileAccess::kReadable;
 	}
-	::CloseHandle(file);
-	return false;
+	const DWORD error = ::GetLastError();
+	if (a_error) {
+		*a_error = error;
+	}
+	switch (error) {
+	case ERROR_FILE_NOT_FOUND:
+	case ERROR_PATH_NOT_FOUND:
+		return IniFileAccess::kMissing;
+	case ERROR_SHARING_VIOLATION:
+	case ERROR_LOCK_VIOLATION:
+		return IniFileAccess::kHeld;
+	default:
+		return IniFileAccess::kUnreadable;
+	}
 }

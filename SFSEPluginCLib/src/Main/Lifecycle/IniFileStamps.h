@@ -1,6 +1,7 @@
 #pragma once
-// What the plugin's INI files looked like when they were last read, so that
-// a change can be told from a file that is merely touched by nothing.
+// What the plugin's INI files look like on disk: their stamps, so that a
+// change can be told from a file merely touched by nothing, and whether
+// they can be read whole now.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -16,11 +17,20 @@ struct IniFileStamp
 
 // The vanilla INI's, then the custom INI's.
 using IniFileStamps = std::array<IniFileStamp, 2>;
+inline constexpr std::array<std::string_view, 2> IniFileBaseNames{ "Tarmacor", "TarmacorCustom" };
 
 // The file a_baseName (".ini" added) in the plugin folder, as it is now.
 IniFileStamp GetIniFileStamp(std::string_view a_baseName);
 IniFileStamps GetIniFileStamps();
 
-// Whether something holds the file open so that nobody else may read it (an
-// editor saving). A missing file is not held.
-bool IsIniFileHeld(std::string_view a_baseName);
+enum class IniFileAccess
+{
+	kMissing,
+	kReadable,
+	kHeld,        // another program holds it open, shared with nobody (an editor saving)
+	kUnreadable,  // any other failure to open it for reading
+};
+
+// Whether the file can be opened for reading now; *a_error gets the
+// platform's error code of a failure.
+IniFileAccess GetIniFileAccess(std::string_view a_baseName, unsigned long* a_error = nullptr);

@@ -1,68 +1,111 @@
-#include "Lifecycle/IniFileWatcher.h"
+#include "Lifecycle/IniFileThread.h"
 
 #include <array>
+#include <atomic>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <windows.h>
 
+#include "Lifecycle/FolderWatch.h"
+#include "Lifecycle/InitializeGameData.h"
+#include "Lifecycle/Reloads.h"
 #include "Lifecycle/SaveLoadEvent.h"
+#include "Runtime/ApplyProfile.h"
+#include "Runtime/ForcedProfileReload.h"
 #include "SFSE/Unicode.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/IniFile.h"
 #include "Settings/Logging.h"
-#include "State/IniFileStamps.h"
-#include "State/Reloads.h"
+#include "Settings/ProfileDump.h"
+#include "Settings/Profiles.h"
+#include "State/ReloadRequests.h"
 #include "State/RuntimeWork.h"
 #include "State/SharedState.h"
 
 namespace
 {
-	// An editor's save is several writes: the file must keep still this long.
-	constexpr DWORD kStillForMs = 300;
+	constexpr std::string_view kName = "WatchIniFiles";
 	constexpr DWORD kLookEveryMs = 50;
-	// A file another program holds open, unshared, is tried again this often,
-	// for this long.
-	constexpr DWORD kHeldRetryMs = 100;
-	constexpr DWORD kHeldForAtMostMs = 10'000;
+	constexpr DWORD kRetryEveryMs = 100;
 
-	constexpr std::array<std::string_view, 2> kBaseNames{ VanillaIniName, CustomIniName };
-
-	struct Watcher
+	// Signalled by the runtime work this thread hands to a game thread. Kept
+	// by the work too: it may run after the thread has stopped.
+	struct WorkDone
 	{
-		std::wstring folder;
-		HANDLE change{ INVALID_HANDLE_VALUE };
-		HANDLE stop{ nullptr };
-		std::thread thread;
+		HANDLE event{ nullptr };
+		bool bInstalled{ false };
+		~WorkDone()
+		{
+			if (event) {
+				::CloseHandle(event);
+			}
+		}
 	};
-	// Never destroyed with the process: its thread runs to the end.
-	Watcher* TheWatcher = nullptr;
+
+	struct IniThread
+	{
+		IniFileThreadOptions options;
+		std::string folder;
+		FolderWatch watch;
+		HANDLE stop{ nullptr };  // manual reset
+		HANDLE wake{ nullptr };  // auto reset: a request
+		std::shared_ptr<WorkDone> done;
+		IniFileStamps inForce;  // the files as the reload in force read them
+		bool bFolderLost{ false };
+		// A reload was given up on a file held open: looks pass it by, without
+		// a word, until it is free.
+		bool bWaitingForAHeldFile{ false };
+		std::thread thread;
+
+		IniThread(const IniFileThreadOptions& a_options, std::string a_folder, const IniFileStamps& a_inForce) :
+			options(a_options),
+			folder(std::move(a_folder)),
+			watch(SFSE::stl::utf8_to_utf16(folder).value_or(std::wstring())),
+			inForce(a_inForce)
+		{}
+		~IniThread()
+		{
+			for (const HANDLE event : { stop, wake }) {
+				if (event) {
+					::CloseHandle(event);
+				}
+			}
+		}
+	};
+	// Never destroyed but by StopIniFileThread: the thread runs to the end.
+	IniThread* TheThread = nullptr;
+	std::atomic<std::uint64_t> FolderLooks{ 0 };
 
 	// Waits a_ms; false when asked to stop meanwhile.
-	bool Wait(const Watcher& a_watcher, DWORD a_ms)
+	bool Wait(const IniThread& a_thread, DWORD a_ms)
 	{
-		return ::WaitForSingleObject(a_watcher.stop, a_ms) == WAIT_TIMEOUT;
+		return ::WaitForSingleObject(a_thread.stop, a_ms) == WAIT_TIMEOUT;
 	}
 
-	// The first file that differs from what the last reload read; -1 for none.
-	int FindChangedFile(const IniFileStamps& a_now)
+	// The first file that differs from the files in force; -1 for none.
+	int FindChangedFile(const IniThread& a_thread)
 	{
-		const auto read = GetIniFileStampsOfLastReload();
-		for (std::size_t i = 0; i < a_now.size(); ++i) {
-			if (a_now[i] != read[i]) {
+		const auto now = GetIniFileStamps();
+		for (std::size_t i = 0; i < now.size(); ++i) {
+			if (now[i] != a_thread.inForce[i]) {
 				return static_cast<int>(i);
 			}
 		}
 		return -1;
 	}
 
-	// Until both files have kept still for kStillForMs; false on stop.
-	bool WaitUntilStill(const Watcher& a_watcher)
+	// Until both files have kept still for the options' time; false on stop.
+	bool WaitUntilStill(const IniThread& a_thread)
 	{
 		auto last = GetIniFileStamps();
-		for (DWORD still = 0; still < kStillForMs; still += kLookEveryMs) {
-			if (!Wait(a_watcher, kLookEveryMs)) {
+		for (DWORD still = 0; still < a_thread.options.iStillForMs; still += kLookEveryMs) {
+			if (!Wait(a_thread, kLookEveryMs)) {
 				return false;
 			}
 			if (const auto now = GetIniFileStamps(); now != last) {
@@ -73,119 +116,295 @@ namespace
 		return true;
 	}
 
-	// Until no program holds either file unshared; false on stop, or when one
-	// stays held past the bound.
-	bool WaitUntilFree(const Watcher& a_watcher)
+	struct Blocked
 	{
-		for (DWORD waited = 0;; waited += kHeldRetryMs) {
-			std::string_view held;
-			for (const auto name : kBaseNames) {
-				if (IsIniFileHeld(name)) {
-					held = name;
+		std::size_t iFile;
+		IniFileAccess eAccess;
+		unsigned long iError;
+	};
+
+	// The first file that exists but can't be opened for reading.
+	std::optional<Blocked> FindBlockedFile()
+	{
+		for (std::size_t i = 0; i < IniFileBaseNames.size(); ++i) {
+			unsigned long error = 0;
+			const auto access = GetIniFileAccess(IniFileBaseNames[i], &error);
+			if (access == IniFileAccess::kHeld || access == IniFileAccess::kUnreadable) {
+				return Blocked{ i, access, error };
+			}
+		}
+		return std::nullopt;
+	}
+
+	std::string DescribeBlocked(const Blocked& a_blocked)
+	{
+		std::string text(IniFileBaseNames[a_blocked.iFile]);
+		text += a_blocked.eAccess == IniFileAccess::kHeld ? ".ini is held open by another program" : ".ini can't be read (error " + std::to_string(a_blocked.iError) + ")";
+		return text;
+	}
+
+	// Both files, read once each can be seen whole: none held open by an
+	// editor or failing to open, none gone for less than the absence time
+	// (a safe save brings it back), and neither changed while it was read.
+	// Nothing when asked to stop, or when a file stays held past the bound.
+	std::optional<SettingsReload> ReadWholeFiles(IniThread& a_thread)
+	{
+		const auto start = ::GetTickCount64();
+		std::array<ULONGLONG, 2> goneSince{};
+		bool bWarned = false;
+		for (;;) {
+			if (const auto blocked = FindBlockedFile()) {
+				if (!bWarned) {
+					LOG_WARNING_AS(kName, "can't reload yet | ", DescribeBlocked(*blocked), "; the settings in force stay until it can be read");
+					bWarned = true;
 				}
+				if (::GetTickCount64() - start >= a_thread.options.iHeldForAtMostMs) {
+					LOG_ERROR_AS(kName, "can't reload | ", DescribeBlocked(*blocked), "; the settings in force stay");
+					a_thread.bWaitingForAHeldFile = true;
+					return std::nullopt;
+				}
+				if (!Wait(a_thread, kRetryEveryMs) || !WaitUntilStill(a_thread)) {
+					return std::nullopt;
+				}
+				continue;
 			}
-			if (held.empty()) {
-				return true;
+			bool bComingBack = false;
+			const auto now = GetIniFileStamps();
+			for (std::size_t i = 0; i < now.size(); ++i) {
+				if (now[i].bExists || !a_thread.inForce[i].bExists) {
+					goneSince[i] = 0;
+					continue;
+				}
+				const auto tick = ::GetTickCount64();
+				goneSince[i] = goneSince[i] ? goneSince[i] : tick;
+				bComingBack = bComingBack || tick - goneSince[i] < a_thread.options.iAbsentForMs;
 			}
-			if (waited >= kHeldForAtMostMs) {
-				LOG_ERROR_AS("WatchIniFiles", "can't reload | ", held, ".ini is held open by another program");
-				return false;
+			if (bComingBack) {
+				if (!Wait(a_thread, kRetryEveryMs) || !WaitUntilStill(a_thread)) {
+					return std::nullopt;
+				}
+				continue;
 			}
-			if (!Wait(a_watcher, kHeldRetryMs)) {
-				return false;
+			auto reload = ReadProfilesAndSettings(ReloadKind::kRefresh);
+			if (GetIniFileStamps() == reload.stamps && !FindBlockedFile()) {
+				a_thread.bWaitingForAHeldFile = false;
+				return reload;
+			}
+			// Written or taken while we read: what we read may be half of it.
+			if (!WaitUntilStill(a_thread)) {
+				return std::nullopt;
 			}
 		}
 	}
 
-	void ReloadForChangeOf(std::string_view a_baseName)
+	// Hands a_work to the game thread that next takes the runtime's lock
+	// and waits until it has run; false when asked to stop first.
+	template <class Work>
+	bool RunOnGameThread(const IniThread& a_thread, Work a_work)
 	{
-		LOG_INFO_AS("WatchIniFiles", a_baseName, ".ini changed; reloading all profiles and settings");
-		RunOnRuntime([reload = ReadProfilesAndSettings(ReloadKind::kRefresh)]() mutable {
-			InstallIfNewer(reload);
-			ReapplyCurrentProfile("WatchIniFiles");
+		::ResetEvent(a_thread.done->event);
+		PostRuntimeWork(MakeRuntimeWork([work = std::move(a_work), done = a_thread.done]() mutable {
+			// A game call that fails in the work ends the work, not the
+			// reload: what was put in force stays, and this thread goes on.
+			try {
+				work(*done);
+			} catch (...) {
+			}
+			::SetEvent(done->event);
+		}));
+		const std::array<HANDLE, 2> handles{ a_thread.stop, a_thread.done->event };
+		return ::WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
+	}
+
+	// What a reload is for decides what follows it, in the order the event
+	// handlers have always logged it: the credits capture the game data anew
+	// and apply the first profile; a save, a load or an edit find the
+	// current profile again; then the dump; then the current profile is
+	// applied.
+	void PutInForce(IniThread& a_thread, SettingsReload a_reload, std::uint32_t a_requests)
+	{
+		const bool bCredits = (a_requests & kReloadForCredits) != 0;
+		const bool bReapply = (a_requests & (kReloadForSaveLoad | kReloadForFileChange)) != 0;
+		const std::string_view caller = (a_requests & kReloadForSaveLoad) ? "HandleSaveLoadEvent" : kName;
+		// The dump is written here, from a copy: the set itself goes to the
+		// runtime. Without logging there is nothing to write.
+		std::vector<Profile> dumped;
+		if ((bCredits || bReapply) && a_reload.settings.globals.bLogging) {
+			dumped = a_reload.settings.profiles;
+		}
+		const auto stamps = a_reload.stamps;
+		const bool bRan = RunOnGameThread(a_thread, [reload = std::move(a_reload), a_requests, bCredits, bReapply, caller](WorkDone& a_done) mutable {
+			a_done.bInstalled = InstallIfNewer(reload);
+			if (a_done.bInstalled && bCredits) {
+				InitializeGameData(CaptureGameData());
+			}
+			if (a_done.bInstalled && bReapply) {
+				FindCurrentProfileAgain(caller);
+			}
+			if (a_requests & kReloadForNoProfile) {
+				FinishForcedProfileReload();
+			}
 		});
+		if (!bRan || !a_thread.done->bInstalled) {
+			return;
+		}
+		a_thread.inForce = stamps;
+		if (bCredits || bReapply) {
+			DumpAllProfiles(dumped);
+		}
+		if (bReapply) {
+			RunOnGameThread(a_thread, [](WorkDone&) { ApplyProfile(CurrentProfile); });
+		}
 	}
 
-	// A folder on its way out (deleted while we watch it) is let go: our
-	// handle would keep it half-deleted.
-	bool IsFolderGone(const std::wstring& a_folder)
+	void HandleRequests(IniThread& a_thread, std::uint32_t a_requests)
 	{
-		return ::GetFileAttributesW(a_folder.c_str()) == INVALID_FILE_ATTRIBUTES;
+		if (!WaitUntilStill(a_thread)) {
+			return;
+		}
+		if (a_requests == kReloadForFileChange) {
+			// Still changed once still (a reload may have read it meanwhile),
+			// and wanted.
+			const auto changed = FindChangedFile(a_thread);
+			if (changed < 0 || !LoadShared(bReloadOnFileChange)) {
+				return;
+			}
+			LOG_INFO_AS(kName, IniFileBaseNames[static_cast<std::size_t>(changed)], ".ini changed; reloading all profiles and settings");
+		}
+		if (auto reload = ReadWholeFiles(a_thread)) {
+			PutInForce(a_thread, std::move(*reload), a_requests);
+		}
 	}
 
-	void WatchIniFiles(Watcher& a_watcher)
+	// Arms the notification anew on the folder the plugin folder's path
+	// names now (renamed away and replaced, deleted and made anew, not there
+	// yet). A change between the old notification and the new one is found
+	// by the look at the files that follows.
+	void KeepWatchingTheFolder(IniThread& a_thread)
 	{
-		const std::array<HANDLE, 2> handles{ a_watcher.stop, a_watcher.change };
+		unsigned long error = 0;
+		if (a_thread.watch.Arm(&error)) {
+			if (a_thread.bFolderLost) {
+				LOG_INFO_AS(kName, "watching the INI files again in ", a_thread.folder);
+			}
+			a_thread.bFolderLost = false;
+			return;
+		}
+		if (!a_thread.bFolderLost) {
+			LOG_WARNING_AS(kName, "can't watch the INI files | the system won't report changes in ", a_thread.folder, " (error ", error,
+				"); edits take effect at the next save or load until it does");
+			a_thread.bFolderLost = true;
+		}
+	}
+
+	// Whether a look at the files may start a reload: not while a file a
+	// reload was given up on is still held.
+	bool MayLookAtTheFiles(IniThread& a_thread)
+	{
+		if (a_thread.bWaitingForAHeldFile && FindBlockedFile()) {
+			return false;
+		}
+		a_thread.bWaitingForAHeldFile = false;
+		return true;
+	}
+
+	void RunIniThread(IniThread& a_thread)
+	{
+		const bool bWatch = a_thread.options.bWatchFolder;
+		const DWORD period = bWatch ? a_thread.options.iFolderCheckMs : INFINITE;
+		DWORD timeout = period;
 		for (;;) {
-			if (::WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, INFINITE) != WAIT_OBJECT_0 + 1) {
+			std::array<HANDLE, 3> handles{ a_thread.stop, a_thread.wake, static_cast<HANDLE>(a_thread.watch.Handle()) };
+			const DWORD handleCount = bWatch && handles[2] ? 3 : 2;
+			const DWORD waited = ::WaitForMultipleObjects(handleCount, handles.data(), FALSE, timeout);
+			timeout = period;
+			if (waited == WAIT_OBJECT_0) {
+				return;
+			}
+			if (waited == WAIT_FAILED) {
+				LOG_WITHOUT_THROWING(LOG_ERROR_AS, kName, "can't wait for requests and changes (error ", ::GetLastError(),
+					"); the INI files are read again only at the next start");
 				return;
 			}
 			try {
-				if (IsFolderGone(a_watcher.folder)) {
-					LOG_WARNING_AS("WatchIniFiles", "the plugin folder is gone; edits take effect at the next save or load");
-					::FindCloseChangeNotification(a_watcher.change);
-					a_watcher.change = INVALID_HANDLE_VALUE;
-					return;
+				// The files are looked at on every notification, and now and
+				// then without one, when the notification is armed anew.
+				bool bLook = false;
+				if (waited == WAIT_OBJECT_0 + 2) {
+					// A notification left signalled would wake us for ever.
+					a_thread.watch.Rearm();
+					bLook = true;
+				} else if (waited == WAIT_TIMEOUT) {
+					KeepWatchingTheFolder(a_thread);
+					bLook = true;
 				}
-				::FindNextChangeNotification(a_watcher.change);
-				if (FindChangedFile(GetIniFileStamps()) < 0) {
-					continue;
+				const auto count = GetReloadRequestCount();
+				auto requests = TakeReloadRequests();
+				if (bLook && MayLookAtTheFiles(a_thread) && FindChangedFile(a_thread) >= 0) {
+					requests |= kReloadForFileChange;
 				}
-				if (!WaitUntilStill(a_watcher)) {
-					return;
+				if (requests != 0) {
+					// Nothing of ours holds the folder while we wait for its
+					// files: a folder deleted meanwhile must be able to go.
+					a_thread.watch.Close();
+					HandleRequests(a_thread, requests);
+					// Armed anew at once, and the files looked at again.
+					timeout = bWatch ? 0 : INFINITE;
 				}
-				// Still changed once still (a save may have read it meanwhile),
-				// and wanted.
-				const auto changed = FindChangedFile(GetIniFileStamps());
-				if (changed < 0 || !LoadShared(bReloadOnFileChange)) {
-					continue;
+				NoteReloadRequestsFinished(count);
+				if (bLook) {
+					FolderLooks.fetch_add(1);
 				}
-				if (!WaitUntilFree(a_watcher)) {
-					continue;
-				}
-				ReloadForChangeOf(kBaseNames[static_cast<std::size_t>(changed)]);
 			} catch (...) {
-				// The next change is tried afresh.
+				// The next request or change is tried afresh.
 			}
 		}
 	}
 }
 
-bool StartIniFileWatcher()
+bool StartIniFileThread(const IniFileStamps& a_inForce, const IniFileThreadOptions& a_options)
 {
-	if (TheWatcher) {
+	if (TheThread) {
 		return true;
 	}
-	const std::string folder(GetPluginFolder());
-	const auto wideFolder = SFSE::stl::utf8_to_utf16(folder).value_or(std::wstring());
-	const HANDLE change = ::FindFirstChangeNotificationW(wideFolder.c_str(), FALSE,
-		FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE);
-	if (change == INVALID_HANDLE_VALUE) {
-		const auto error = ::GetLastError();
-		LOG_ERROR_AS("WatchIniFiles", "can't watch the INI files | the system won't report changes in ", folder, " (error ", error,
-			"); edits take effect at the next save or load");
+	try {
+		auto thread = std::make_unique<IniThread>(a_options, std::string(GetPluginFolder()), a_inForce);
+		thread->stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+		thread->wake = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+		thread->done = std::make_shared<WorkDone>();
+		thread->done->event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+		if (!thread->stop || !thread->wake || !thread->done->event) {
+			LOG_ERROR_AS(kName, "can't start the INI thread | no event (error ", ::GetLastError(), "); the INI files are read again only at the next start");
+			return false;
+		}
+		if (a_options.bWatchFolder) {
+			KeepWatchingTheFolder(*thread);
+		}
+		thread->thread = std::thread(RunIniThread, std::ref(*thread));
+		SetReloadRequestSignal(thread->wake);
+		// Requests made before the thread could hear them.
+		::SetEvent(thread->wake);
+		TheThread = thread.release();
+		return true;
+	} catch (const std::exception& e) {
+		LOG_ERROR_AS(kName, "can't start the INI thread | ", e.what(), "; the INI files are read again only at the next start");
 		return false;
 	}
-	auto* watcher = new Watcher;
-	watcher->folder = wideFolder;
-	watcher->change = change;
-	watcher->stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-	watcher->thread = std::thread(WatchIniFiles, std::ref(*watcher));
-	TheWatcher = watcher;
-	return true;
 }
 
-void StopIniFileWatcher()
+void StopIniFileThread()
 {
-	if (!TheWatcher) {
+	if (!TheThread) {
 		return;
 	}
-	::SetEvent(TheWatcher->stop);
-	TheWatcher->thread.join();
-	if (TheWatcher->change != INVALID_HANDLE_VALUE) {
-		::FindCloseChangeNotification(TheWatcher->change);
-	}
-	::CloseHandle(TheWatcher->stop);
-	delete TheWatcher;
-	TheWatcher = nullptr;
+	SetReloadRequestSignal(nullptr);
+	::SetEvent(TheThread->stop);
+	TheThread->thread.join();
+	delete TheThread;
+	TheThread = nullptr;
+}
+
+std::uint64_t GetIniFolderLookCount() noexcept
+{
+	return FolderLooks.load();
 }

@@ -6,7 +6,7 @@
 #include "Helpers/AddressText.h"
 #include "Helpers/MenuQueries.h"
 #include "Lifecycle/EventSinks.h"
-#include "Lifecycle/IniFileWatcher.h"
+#include "Lifecycle/IniFileThread.h"
 #include "Lifecycle/InitializeGameData.h"
 #include "Lifecycle/VisibilityHook.h"
 #include "RE/IDs.h"
@@ -16,7 +16,7 @@
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
 #include "State/MenuState.h"
-#include "State/Reloads.h"
+#include "Lifecycle/Reloads.h"
 #include "State/RuntimeWork.h"
 
 namespace
@@ -58,8 +58,11 @@ void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 		LOG_INFO("kPostDataLoad");
 
 		// Another message's hook may run on the game's threads already: the
-		// profiles are read aside and put in force in one step.
-		RunOnRuntime([reload = ReadProfilesAndSettings(ReloadKind::kInstallation)]() mutable {
+		// profiles are read aside and put in force in one step. The game is
+		// still loading: this read may stay on the host's thread.
+		auto reload = ReadProfilesAndSettings(ReloadKind::kInstallation);
+		const auto stamps = reload.stamps;
+		RunOnRuntime([reload = std::move(reload)]() mutable {
 			InstallIfNewer(reload);
 			DumpAllProfiles();
 		});
@@ -90,11 +93,11 @@ void HandleOnPostDataLoad(SFSE::MessagingInterface::Message* a_message)
 		}
 		LOG_INFO("Installation complete");
 		if (bFirstInstallation) {
-			StartIniFileWatcher();
+			StartIniFileThread(stamps);
 		}
 	} catch (const std::exception& e) {
-		LOG_ERROR("can't install | ", e.what());
+		LOG_WITHOUT_THROWING(LOG_ERROR, "can't install | ", e.what());
 	} catch (...) {
-		LOG_ERROR("can't install | unknown error");
+		LOG_WITHOUT_THROWING(LOG_ERROR, "can't install | unknown error");
 	}
 }

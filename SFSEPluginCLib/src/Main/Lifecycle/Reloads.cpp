@@ -1,4 +1,4 @@
-#include "State/Reloads.h"
+#include "Lifecycle/Reloads.h"
 
 #include <mutex>
 #include <string>
@@ -6,31 +6,25 @@
 #include "Settings/DefaultIni.h"
 #include "Settings/IniFile.h"
 #include "Settings/ProfileLoading.h"
-#include "State/SharedState.h"
 
 namespace
 {
+	std::mutex ReloadMutex;
 	std::uint64_t LastTicket = 0;       // under ReloadMutex
-	IniFileStamps LastReadStamps;       // under ReloadMutex
 	std::uint64_t InstalledTicket = 0;  // under RuntimeMutex
 }
 
 SettingsReload ReadProfilesAndSettings(ReloadKind a_kind)
 {
-	const std::lock_guard reloading(ReloadMutex);
-	return ReadProfilesAndSettingsLocked(a_kind);
-}
-
-SettingsReload ReadProfilesAndSettingsLocked(ReloadKind a_kind)
-{
+	const std::lock_guard reading(ReloadMutex);
 	const bool bInstallation = a_kind == ReloadKind::kInstallation;
 	if (bInstallation && !DoesIniExist(std::string(VanillaIniName), "")) {
 		CreateDefaultIni();
 	}
+	SettingsReload reload;
 	// Before reading: a change made while the files are read is a change
 	// still to come.
-	LastReadStamps = GetIniFileStamps();
-	SettingsReload reload;
+	reload.stamps = GetIniFileStamps();
 	ReloadAllProfilesAndSettings(bInstallation, &reload.settings);
 	reload.iTicket = ++LastTicket;
 	return reload;
@@ -44,10 +38,4 @@ bool InstallIfNewer(SettingsReload& a_reload)
 	InstallLoadedSettings(a_reload.settings);
 	InstalledTicket = a_reload.iTicket;
 	return true;
-}
-
-IniFileStamps GetIniFileStampsOfLastReload()
-{
-	const std::lock_guard reloading(ReloadMutex);
-	return LastReadStamps;
 }

@@ -2,18 +2,15 @@
 
 #include <cstring>
 #include <string_view>
-#include <utility>
 
 #include "Helpers/MenuQueries.h"
-#include "Runtime/ApplyProfile.h"
 #include "Runtime/SteadyClock.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
-#include "Settings/ProfileDump.h"
 #include "Settings/Profiles.h"
 #include "State/GameData.h"
-#include "State/Reloads.h"
+#include "State/ReloadRequests.h"
 #include "State/RuntimeWork.h"
 #include "State/SharedState.h"
 #include "State/StringValues.h"
@@ -40,7 +37,7 @@ namespace
 	}
 }
 
-void ReapplyCurrentProfile(std::string_view a_caller)
+void FindCurrentProfileAgain(std::string_view a_caller)
 {
 	if (const auto index = FindCurrentProfileIndex(); index >= 0) {
 		LOG_INFO_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could be found in Profiles; reapplying profile");
@@ -49,8 +46,6 @@ void ReapplyCurrentProfile(std::string_view a_caller)
 		LOG_WARNING_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could not be found in Profiles; reapplying Default profile");
 		SaveCurrentProfile(0);
 	}
-	DumpAllProfiles();
-	ApplyProfile(CurrentProfile);
 }
 
 void HandleSaveLoadEvent()
@@ -60,13 +55,10 @@ void HandleSaveLoadEvent()
 	if (elapsed < kQuietNanoseconds) {
 		LOG_WARNING("could not reload profiles and settings | elapsed [", elapsed / 1'000'000, "]");
 	} else {
-		// The files are read while frames go on with the profiles in force;
-		// the new ones take over in one step.
+		// Read on the INI thread while frames go on with the profiles in
+		// force; the new ones take over in one step.
 		LOG_INFO("reloading all profiles and settings...");
-		RunOnRuntime([reload = ReadProfilesAndSettings(ReloadKind::kRefresh)]() mutable {
-			InstallIfNewer(reload);
-			ReapplyCurrentProfile("HandleSaveLoadEvent");
-		});
+		RequestReload(kReloadForSaveLoad);
 	}
 
 	RunOnRuntime([player3D = Update3DVFuncStruct::GetPlayer3D()] { StoreShared(Player3D, player3D); });

@@ -1,11 +1,12 @@
 #pragma once
-// A game was saved or loaded: reloads both INI files and reapplies the
-// active profile, unless the previous event lies less than 3001 ms back.
+// A game was saved or loaded: asks the INI thread to reload both INI files
+// and reapply the active profile, unless the previous event lies less than
+// 3001 ms back. Returns at once.
 #include <string_view>
 
 void HandleSaveLoadEvent();
 
 // After a reload: the profile named like the current one becomes current
-// again, else the first; then the profiles go to the log and the current one
-// is applied. Lines under a_caller's name. The caller holds RuntimeMutex.
-void ReapplyCurrentProfile(std::string_view a_caller);
+// again, else the first, with a line under a_caller's name. The dump and
+// applying it follow. The caller holds RuntimeMutex.
+void FindCurrentProfileAgain(std::string_view a_caller);

@@ -1,5 +1,8 @@
 #include "Runtime/ForcedProfileReload.h"
 
+#include "Settings/Logging.h"
+#include "Settings/Profiles.h"
+
 ForcedProfileReloadState ForcedProfileReload;
 
 bool IsForcedProfileReloadDue(const ForcedProfileReloadState& a_state, std::int64_t a_now) noexcept
@@ -9,4 +12,13 @@ bool IsForcedProfileReloadDue(const ForcedProfileReloadState& a_state, std::int6
 	// interval.
 	return !a_state.bFailed || a_now - a_state.iLastAttempt >= ForcedProfileReloadIntervalNs ||
 		a_now < a_state.iLastAttempt;
+}
+
+void FinishForcedProfileReload()
+{
+	if (!Profiles.empty()) {
+		ForcedProfileReload.bFailed = false;
+		return;
+	}
+	LOG_ERROR_AS("UpdateCurrentProfile", "Profiles.size == 0; could not reload all profiles and settings");
 }

@@ -1,7 +1,6 @@
 #include "Runtime/Update3DVFuncStruct.h"
 
 #include <cstddef>
-#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,7 @@
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
 #include "State/GameData.h"
-#include "State/Reloads.h"
-#include "State/SharedState.h"
+#include "State/ReloadRequests.h"
 
 namespace
 {
@@ -75,28 +73,18 @@ void Update3DVFuncStruct::UpdateCurrentProfile()
 	}
 	const std::string VehicleName = GetReferenceName(vehicle);
 
-	// While the INI files yield no profile, a reload is tried again only
-	// once its interval has passed; the passes between stay silent. A frame
-	// doesn't wait for another thread's reload: its result comes anyway.
+	// While the INI files yield no profile, the INI thread is asked for a
+	// reload, again only once the interval has passed; the passes between
+	// stay silent. The profiles it brings are here on a later pass.
 	if (Profiles.empty()) {
 		const auto now = GetSteadyClockNanoseconds();
 		if (!IsForcedProfileReloadDue(ForcedProfileReload, now)) {
 			return;
 		}
-		std::unique_lock reloading(ReloadMutex, std::try_to_lock);
-		if (!reloading) {
-			return;
-		}
 		LOG_ERROR("Profiles.size == 0; force reloading all profiles and settings");
-		auto reload = ReadProfilesAndSettingsLocked(ReloadKind::kRefresh);
-		reloading.unlock();
-		InstallIfNewer(reload);
-		ForcedProfileReload.iLastAttempt = now;
-		ForcedProfileReload.bFailed = Profiles.empty();
-		if (ForcedProfileReload.bFailed) {
-			LOG_ERROR("Profiles.size == 0; could not reload all profiles and settings");
-			return;
-		}
+		ForcedProfileReload = { true, now };
+		RequestReload(kReloadForNoProfile);
+		return;
 	}
 
 	const auto vehicleName = NameText(VehicleName);

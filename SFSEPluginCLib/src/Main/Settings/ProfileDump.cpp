@@ -7,12 +7,17 @@
 
 void DumpAllProfiles()
 {
-	LOG_INFO(" ----------------- BEGIN ---------------- ");
-	for (std::size_t i = 0; i < Profiles.size(); ++i) {
-		LOG_INFO("[Profile: ", i, "]");
-		DumpProfileInfo(Profiles[i]);
+	DumpAllProfiles(Profiles);
+}
+
+void DumpAllProfiles(const std::vector<Profile>& a_profiles)
+{
+	LOG_INFO_AS("DumpAllProfiles", " ----------------- BEGIN ---------------- ");
+	for (std::size_t i = 0; i < a_profiles.size(); ++i) {
+		LOG_INFO_AS("DumpAllProfiles", "[Profile: ", i, "]");
+		DumpProfileInfo(a_profiles[i]);
 	}
-	LOG_INFO(" ----------------- END ---------------- ");
+	LOG_INFO_AS("DumpAllProfiles", " ----------------- END ---------------- ");
 }
 
 void DumpProfileInfo(const Profile& a_profile)

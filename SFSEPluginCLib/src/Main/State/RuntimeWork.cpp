@@ -39,9 +39,18 @@ namespace
 void QueueRuntimeWork(std::unique_ptr<RuntimeWork> a_work)
 {
 	Push(RuntimeWorkDetail::Queued, a_work.release());
+	// Against the holder's "unlock, then look at the queue": either it sees
+	// this work, or this try sees the lock free (SharedState.cpp).
+	std::atomic_thread_fence(std::memory_order_seq_cst);
 	{
 		const RuntimeLock tried;
 	}
+	FreeFinishedRuntimeWork();
+}
+
+void PostRuntimeWork(std::unique_ptr<RuntimeWork> a_work)
+{
+	Push(RuntimeWorkDetail::Queued, a_work.release());
 	FreeFinishedRuntimeWork();
 }
 

@@ -38,11 +38,22 @@ namespace RuntimeWorkDetail
 
 void QueueRuntimeWork(std::unique_ptr<RuntimeWork> a_work);
 
+// Queues without trying the lock: the work runs on the next game thread that
+// takes it (a frame, a sink), never on the caller's. For the plugin's own
+// threads, which must not call the game.
+void PostRuntimeWork(std::unique_ptr<RuntimeWork> a_work);
+
 // a_work, a callable, as a piece of runtime work.
+template <class Work>
+std::unique_ptr<RuntimeWork> MakeRuntimeWork(Work a_work)
+{
+	return std::make_unique<RuntimeWorkDetail::WorkOf<Work>>(std::move(a_work));
+}
+
 template <class Work>
 void RunOnRuntime(Work a_work)
 {
-	QueueRuntimeWork(std::make_unique<RuntimeWorkDetail::WorkOf<Work>>(std::move(a_work)));
+	QueueRuntimeWork(MakeRuntimeWork(std::move(a_work)));
 }
 
 inline bool HasQueuedRuntimeWork() noexcept

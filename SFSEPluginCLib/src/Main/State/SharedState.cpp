@@ -2,7 +2,6 @@
 
 #include "State/RuntimeWork.h"
 
-std::mutex ReloadMutex;
 std::mutex RuntimeMutex;
 
 RuntimeLock::RuntimeLock() noexcept :
@@ -20,6 +19,9 @@ RuntimeLock::~RuntimeLock()
 	}
 	for (;;) {
 		RuntimeMutex.unlock();
+		// Against a queuer's "push, then try": one of the two sees the
+		// other's write (RuntimeWork.cpp).
+		std::atomic_thread_fence(std::memory_order_seq_cst);
 		if (!HasQueuedRuntimeWork() || !RuntimeMutex.try_lock()) {
 			return;
 		}

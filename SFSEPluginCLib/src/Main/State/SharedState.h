@@ -3,19 +3,20 @@
 // (possibly on several threads at once), the event sinks, the dialogue call
 // sites, and the plugin's own threads. The game must never wait for the
 // plugin, and the plugin must never deadlock with the game's own locks,
-// which it cannot see. Two locks of ours, in this order:
+// which it cannot see. One lock of ours guards the runtime's state:
 //
-// 1. ReloadMutex: one reload of the INI files at a time, so that results are
-//    put in force in the order their files were read. Waited for by the
-//    event sinks and the plugin's own threads, only ever tried by a frame.
-//    Its holder reads files and writes the log: it never calls the game and
-//    never waits for a lock.
-// 2. RuntimeMutex: Profiles, CurrentProfile, the global settings, the
-//    captured game data, the rear view and the clocks. Never waited for, by
-//    any thread: a frame that can't have it falls back to its previous
-//    decision, any other thread queues its work for the holder to run
-//    (RuntimeWork.h). Its holder may call into the game, since no thread can
-//    be waiting for it while holding a lock the game's function wants.
+// RuntimeMutex: Profiles, CurrentProfile, the global settings, the captured
+// game data, the rear view and the clocks. Never waited for, by any thread:
+// a frame that can't have it falls back to its previous decision, any other
+// thread queues its work for the holder to run (RuntimeWork.h). Its holder
+// may call into the game, since no thread can be waiting for it while
+// holding a lock the game's function wants.
+//
+// The INI files are read by the plugin's INI thread alone (and once by the
+// installation): a game thread asks for a reload (ReloadRequests.h) and goes
+// on. The readers take ReloadMutex (Lifecycle/Reloads.cpp), which no game
+// thread waits for and whose holder neither calls the game nor takes
+// RuntimeMutex.
 //
 // A frame's path for nodes that aren't the player's takes no lock at all:
 // the captured pointers, the string value slots and iTestStringValues are
@@ -24,7 +25,6 @@
 #include <mutex>
 #include <type_traits>
 
-extern std::mutex ReloadMutex;
 extern std::mutex RuntimeMutex;
 
 template <class T>
