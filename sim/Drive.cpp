@@ -258,7 +258,7 @@ namespace sim
 			later(3'001);
 			std::printf("      game | save event to %zu sink(s)\n", save_game());
 		});
-		step("a load, 2.5 s after the save", [&] {
+		step("a load, 2.5 s after the save: the plugin refuses to reload within 3001 ms of the last save or load", [&] {
 			later(2'500);
 			std::printf("      game | load event to %zu sink(s)\n", load_game());
 		});
