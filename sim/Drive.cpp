@@ -219,12 +219,12 @@ namespace sim
 			later(16);
 			frame();
 		});
-		step("rear view held (Q)", [&] {
+		step("rear view held (Q): a yaw limit of -180 is none to the game, so the driver can look all the way back", [&] {
 			hold(kRearViewKey, true);
 			later(16);
 			frame();
 		});
-		step("rear view released", [&] {
+		step("rear view released: a yaw limit of 0 for one frame turns the camera forward, then the profile's again", [&] {
 			hold(kRearViewKey, false);
 			later(16);
 			frame();
