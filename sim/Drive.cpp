@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -109,12 +110,14 @@ namespace sim
 			explicit LogFollower(std::filesystem::path a_path) :
 				_path(std::move(a_path)) {}
 
+			// A line still being written (no line end yet) waits for the
+			// next call.
 			void print_new_lines()
 			{
 				std::ifstream file(_path, std::ios::binary);
 				std::string line;
 				std::size_t index = 0;
-				while (std::getline(file, line)) {
+				while (std::getline(file, line) && !file.eof()) {
 					if (index++ < _printed) {
 						continue;
 					}
@@ -126,7 +129,30 @@ namespace sim
 				_printed = std::max(_printed, index);
 			}
 
+			// Until the log has not grown for 300 ms, at most 5 s: the
+			// plugin may finish an event's work after the event returns.
+			void wait_until_still() const
+			{
+				const auto start = ::GetTickCount64();
+				auto changed = start;
+				auto size = this->size();
+				while (::GetTickCount64() - changed < 300 && ::GetTickCount64() - start < 5'000) {
+					::Sleep(10);
+					if (const auto now = this->size(); now != size) {
+						size = now;
+						changed = ::GetTickCount64();
+					}
+				}
+			}
+
 		private:
+			std::uintmax_t size() const
+			{
+				std::error_code error;
+				const auto bytes = std::filesystem::file_size(_path, error);
+				return error ? 0 : bytes;
+			}
+
 			std::filesystem::path _path;
 			std::size_t _printed{ 0 };
 		};
@@ -257,10 +283,12 @@ namespace sim
 		step("a save, 3.001 s after the last", [&] {
 			later(3'001);
 			std::printf("      game | save event to %zu sink(s)\n", save_game());
+			log.wait_until_still();
 		});
 		step("a load, 2.5 s after the save: the plugin refuses to reload within 3001 ms of the last save or load", [&] {
 			later(2'500);
 			std::printf("      game | load event to %zu sink(s)\n", load_game());
+			log.wait_until_still();
 		});
 		step("the player leaves the vehicle", [&] {
 			world.references.player.vehicle = nullptr;
@@ -273,6 +301,7 @@ namespace sim
 		step("the end credits open and close", [&] {
 			std::printf("      game | EndGameCreditsMenu opens: %zu sink(s)\n", open_menu("EndGameCreditsMenu"));
 			std::printf("      game | EndGameCreditsMenu closes: %zu sink(s)\n", close_menu("EndGameCreditsMenu"));
+			log.wait_until_still();
 		});
 	}
 }

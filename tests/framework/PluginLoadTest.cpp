@@ -314,10 +314,12 @@ namespace
 				"TarmacorCustom.ini changed; reloading all profiles and settings", "current profile [REV-8] could be found in Profiles; reapplying profile",
 			"chatter hotkey", "dialogue started with the player (1)", "initiating dialogue | PassengerCompanion",
 			"idle line", "idle line blocked", "blocking IdleChatter | IsTalking",
-			"a save", "reloading all profiles and settings...",
+			"a save", "reloading all profiles and settings...", "[HandleSaveLoadEvent] current profile [REV-8] could be found",
+				"[DumpAllProfiles]  ----------------- END",
 			"a load", "could not reload profiles and settings | elapsed [2500]",
 			"leaves the vehicle", "node gets state 1", "can't apply patch | VehicleCamState",
 			"end credits", "Exit Anywhere bytes: " + enabled, "EndGameCreditsMenu closed, reinstalling",
+				"[DumpAllProfiles]  ----------------- END",
 		})) << testing::PrintToString(lines);
 		// clang-format on
 		EXPECT_THAT(lines, testing::Not(testing::Contains(testing::HasSubstr("log  | error:"))));
