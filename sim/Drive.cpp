@@ -124,7 +124,10 @@ namespace sim
 					if (!line.empty() && line.back() == '\r') {
 						line.pop_back();
 					}
-					std::printf("      log  | %s\n", readable(line).c_str());
+					const auto text = readable(line);
+					if (!folded(text)) {
+						std::printf("      log  | %s\n", text.c_str());
+					}
 				}
 				_printed = std::max(_printed, index);
 			}
@@ -153,8 +156,31 @@ namespace sim
 				return error ? 0 : bytes;
 			}
 
+			// The profile dump, from its BEGIN line to its END line: the
+			// first shown in full, each later one as a single line at its
+			// end. Lines of others between them are shown.
+			bool folded(const std::string& a_text)
+			{
+				const auto message = a_text.substr(std::min(a_text.find(": "), a_text.size()));
+				const bool marker = message.starts_with(": [DumpAllProfiles] ");
+				if (marker && message.find("- BEGIN -") != std::string::npos) {
+					++_dumps;
+					_dumpLines = 0;
+				}
+				if ((!marker && !message.starts_with(": [DumpProfileInfo] ")) || _dumps < 2) {
+					return false;
+				}
+				++_dumpLines;
+				if (marker && message.find("- END -") != std::string::npos) {
+					std::printf("      log  | [DumpAllProfiles] the profiles dumped again: %zu lines, folded (the log file has them)\n", _dumpLines);
+				}
+				return true;
+			}
+
 			std::filesystem::path _path;
 			std::size_t _printed{ 0 };
+			std::size_t _dumps{ 0 };
+			std::size_t _dumpLines{ 0 };
 		};
 
 		// The world the drive needs beside the game's start: the vehicle's
