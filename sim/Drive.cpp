@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -109,26 +110,77 @@ namespace sim
 			explicit LogFollower(std::filesystem::path a_path) :
 				_path(std::move(a_path)) {}
 
+			// A line still being written (no line end yet) waits for the
+			// next call.
 			void print_new_lines()
 			{
 				std::ifstream file(_path, std::ios::binary);
 				std::string line;
 				std::size_t index = 0;
-				while (std::getline(file, line)) {
+				while (std::getline(file, line) && !file.eof()) {
 					if (index++ < _printed) {
 						continue;
 					}
 					if (!line.empty() && line.back() == '\r') {
 						line.pop_back();
 					}
-					std::printf("      log  | %s\n", readable(line).c_str());
+					const auto text = readable(line);
+					if (!folded(text)) {
+						std::printf("      log  | %s\n", text.c_str());
+					}
 				}
 				_printed = std::max(_printed, index);
 			}
 
+			// Until the log has not grown for 300 ms, at most 5 s: the
+			// plugin may finish an event's work after the event returns.
+			void wait_until_still() const
+			{
+				const auto start = ::GetTickCount64();
+				auto changed = start;
+				auto size = this->size();
+				while (::GetTickCount64() - changed < 300 && ::GetTickCount64() - start < 5'000) {
+					::Sleep(10);
+					if (const auto now = this->size(); now != size) {
+						size = now;
+						changed = ::GetTickCount64();
+					}
+				}
+			}
+
 		private:
+			std::uintmax_t size() const
+			{
+				std::error_code error;
+				const auto bytes = std::filesystem::file_size(_path, error);
+				return error ? 0 : bytes;
+			}
+
+			// The profile dump, from its BEGIN line to its END line: the
+			// first shown in full, each later one as a single line at its
+			// end. Lines of others between them are shown.
+			bool folded(const std::string& a_text)
+			{
+				const auto message = a_text.substr(std::min(a_text.find(": "), a_text.size()));
+				const bool marker = message.starts_with(": [DumpAllProfiles] ");
+				if (marker && message.find("- BEGIN -") != std::string::npos) {
+					++_dumps;
+					_dumpLines = 0;
+				}
+				if ((!marker && !message.starts_with(": [DumpProfileInfo] ")) || _dumps < 2) {
+					return false;
+				}
+				++_dumpLines;
+				if (marker && message.find("- END -") != std::string::npos) {
+					std::printf("      log  | [DumpAllProfiles] the profiles dumped again: %zu lines, folded (the log file has them)\n", _dumpLines);
+				}
+				return true;
+			}
+
 			std::filesystem::path _path;
 			std::size_t _printed{ 0 };
+			std::size_t _dumps{ 0 };
+			std::size_t _dumpLines{ 0 };
 		};
 
 		// The world the drive needs beside the game's start: the vehicle's
@@ -219,12 +271,12 @@ namespace sim
 			later(16);
 			frame();
 		});
-		step("rear view held (Q)", [&] {
+		step("rear view held (Q): a yaw limit of -180 is none to the game, so the driver can look all the way back", [&] {
 			hold(kRearViewKey, true);
 			later(16);
 			frame();
 		});
-		step("rear view released", [&] {
+		step("rear view released: a yaw limit of 0 for one frame turns the camera forward, then the profile's again", [&] {
 			hold(kRearViewKey, false);
 			later(16);
 			frame();
@@ -257,10 +309,12 @@ namespace sim
 		step("a save, 3.001 s after the last", [&] {
 			later(3'001);
 			std::printf("      game | save event to %zu sink(s)\n", save_game());
+			log.wait_until_still();
 		});
-		step("a load, 2.5 s after the save", [&] {
+		step("a load, 2.5 s after the save: the plugin refuses to reload within 3001 ms of the last save or load", [&] {
 			later(2'500);
 			std::printf("      game | load event to %zu sink(s)\n", load_game());
+			log.wait_until_still();
 		});
 		step("the player leaves the vehicle", [&] {
 			world.references.player.vehicle = nullptr;
@@ -273,6 +327,7 @@ namespace sim
 		step("the end credits open and close", [&] {
 			std::printf("      game | EndGameCreditsMenu opens: %zu sink(s)\n", open_menu("EndGameCreditsMenu"));
 			std::printf("      game | EndGameCreditsMenu closes: %zu sink(s)\n", close_menu("EndGameCreditsMenu"));
+			log.wait_until_still();
 		});
 	}
 }

@@ -4,7 +4,10 @@
 // time held and released, TarmacorCustom.ini edited while driving, the
 // chatter hotkey with a companion riding along, an idle line, a save and a
 // load 2.5 s apart, the vehicle left, the end credits closed. After each
-// step it prints what changed in the game beside the plugin's new log lines.
+// step it prints what changed in the game beside the plugin's new log lines
+// (the profile dumps after the first folded into one line each);
+// after the save, the load and the end credits, once the log has been still
+// for a moment, as the plugin may finish its work after the event returns.
 #include <cstddef>
 #include <filesystem>
 #include <functional>

@@ -57,7 +57,8 @@ fi
 run_step demo-wine-prefix "preparing the Wine prefix" ./tools/wine/prepare "$build/wineprefix"
 cd "$game"
 status=0
-# The timeline holds every log line already: no second copy of the log.
+# The timeline holds the log's lines already (the later profile dumps folded;
+# the log file's place is printed at the end): no second copy of the log.
 "$OLDPWD/tools/wine/run" "$build/wineprefix" "$build/sim/SimStarfield.exe" --no-log "$@" || status=$?
 # What the INI checker makes of the same files, as a player would run it
 # from the game folder; its exit status (1: warnings) is not the drive's.

@@ -8,8 +8,19 @@ cd "$(dirname "$0")/.."
 logs=$PWD/build/logs
 . tools/steps.sh
 
+# The one list of the Debian packages the build needs (the README points
+# here):
+# - cmake and make: the build;
+# - g++-mingw-w64-x86-64-posix, binutils-mingw-w64-x86-64, mingw-w64-tools:
+#   the MinGW-w64 cross compiler for Windows;
+# - wine64: runs the Windows programs (tests, demo);
+# - libspdlog-dev, libfmt-dev: the logging and formatting libraries;
+# - googletest: its sources, built for both targets;
+# - clang-format-14: the format check.
 packages="cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 libspdlog-dev libfmt-dev googletest clang-format-14"
+# --fuzz (the test command), for the native run under the sanitizers and the
+# fuzzers: the native compilers, and clang's sanitizer and libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   packages="$packages clang libclang-rt-14-dev g++"
 fi

@@ -300,9 +300,14 @@ namespace
 		};
 		const std::string enabled = "40 38 B5 F0 00 00 00 -> 83 BD F0 00 00 00 08";
 		const std::string disabled = "83 BD F0 00 00 00 08 -> 40 38 B5 F0 00 00 00";
+		// The first profile dump in full, each later one folded into one
+		// line: 40 lines, BEGIN and END and, for each of the two profiles,
+		// its heading and 18 keys.
+		const std::string folded = "log  | [DumpAllProfiles] the profiles dumped again: 40 lines, folded";
 		// clang-format off
 		EXPECT_TRUE(ordered({
 			"data loaded", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0.3 -> -2", "Exit Anywhere bytes: " + enabled,
+				"log  | info: [DumpProfileInfo] [REV-8] bCompanionChatterAllowInThirdPerson -> 1",
 				"log  | info: [HandleOnPostDataLoad] Installation complete",
 			"enters the REV-8", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: -2 -> -1.5", "Exit Anywhere bytes: " + disabled,
 				"NewProfileName [REV-8]",
@@ -312,14 +317,21 @@ namespace
 			"slow time released", "time multiplier: 0.2 -> 1", "removing time mult",
 			"edited while driving", "setting fVehicleCameraFirstPersonMaxAbsYaw: 90 -> 100",
 				"TarmacorCustom.ini changed; reloading all profiles and settings", "current profile [REV-8] could be found in Profiles; reapplying profile",
+				folded,
 			"chatter hotkey", "dialogue started with the player (1)", "initiating dialogue | PassengerCompanion",
 			"idle line", "idle line blocked", "blocking IdleChatter | IsTalking",
-			"a save", "reloading all profiles and settings...",
+			"a save", "reloading all profiles and settings...", "[HandleSaveLoadEvent] current profile [REV-8] could be found", folded,
 			"a load", "could not reload profiles and settings | elapsed [2500]",
 			"leaves the vehicle", "node gets state 1", "can't apply patch | VehicleCamState",
-			"end credits", "Exit Anywhere bytes: " + enabled, "EndGameCreditsMenu closed, reinstalling",
+			"end credits", "Exit Anywhere bytes: " + enabled, "EndGameCreditsMenu closed, reinstalling", folded,
 		})) << testing::PrintToString(lines);
 		// clang-format on
+		const auto count = [&](const std::string& a_text) {
+			return std::count_if(lines.begin(), lines.end(), [&](const std::string& a_line) { return a_line.find(a_text) != std::string::npos; });
+		};
+		EXPECT_EQ(count("[DumpAllProfiles]  ----------------- BEGIN"), 1);
+		EXPECT_EQ(count("[DumpProfileInfo]"), 36);
+		EXPECT_EQ(count(folded), 3);
 		EXPECT_THAT(lines, testing::Not(testing::Contains(testing::HasSubstr("log  | error:"))));
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] Installation complete"));
 	}

@@ -162,7 +162,7 @@ namespace
 
 	TEST_F(IniChecker, EveryValueShowsWhereItComesFromInLoadOrder)
 	{
-		Write("Tarmacor.ini", { "[Default]", "iRearViewHotkey=0x52", "[Global]", "bLogging=0" });
+		Write("Tarmacor.ini", { "[Default]", "iRearViewHotkey=0x52", "fPlayerFirstPersonCameraPanoramicAngleUp=-30", "[Global]", "bLogging=0" });
 		Write("TarmacorCustom.ini", { "[Global]", "bLogging=1", "bReloadOnFileChange=0", "[REV-8]", "fPlayerFirstPersonCameraPanoramicAngleUp=45.5", "bSmartAim=0" });
 		const auto run = Run();
 		EXPECT_EQ(run.iExit, 0) << run.sOut;
@@ -182,7 +182,10 @@ namespace
 		};
 		EXPECT_THAT(row(vanilla, "iRearViewHotkey"), testing::MatchesRegex(" *iRearViewHotkey *= 0x52 \\(R\\) *Tarmacor.ini"));
 		EXPECT_THAT(row(vanilla, "iShowTimeEffectHotkey"), testing::MatchesRegex(" *iShowTimeEffectHotkey *= 0x20 \\(Space\\) *built-in default"));
-		EXPECT_THAT(row(custom, "fPlayerFirstPersonCameraPanoramicAngleUp"), testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= 45.5 *TarmacorCustom.ini"));
+		// The game is given a positive up angle negated, any other as it is.
+		EXPECT_THAT(row(custom, "fPlayerFirstPersonCameraPanoramicAngleUp"), testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= 45.5 *TarmacorCustom.ini \\(the game's minimum pitch: -45.5\\)"));
+		EXPECT_THAT(row(vanilla, "fPlayerFirstPersonCameraPanoramicAngleUp"), testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= -30 *Tarmacor.ini \\(the game's minimum pitch: -30\\)"));
+		EXPECT_THAT(row(custom, "fPlayerFirstPersonCameraPanoramicAngleDown"), testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleDown *= 70 *built-in default"));
 		EXPECT_THAT(row(custom, "bSmartAim"), testing::MatchesRegex(" *bSmartAim *= 0 \\(off\\) *TarmacorCustom.ini"));
 		EXPECT_THAT(row(custom, "iRearViewHotkey"), testing::MatchesRegex(" *iRearViewHotkey *= 0x51 \\(Q\\) *built-in default"));
 		EXPECT_THAT(out, HasSubstr("\nNo warnings: the plugin reads every value as written.\n"));

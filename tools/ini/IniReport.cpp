@@ -42,7 +42,9 @@ namespace
 		const auto width = LongestProfileKey();
 		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
 			const auto& field = ProfileFields[i];
-			a_out << fmt::format("    {:<{}} = {:<18} {}\n", field.sKey, width, DescribeFieldValue(a_profile.profile, field), GetValueSourceText(a_profile.eSources[i]));
+			const auto gameValue = DescribeGameValue(a_profile.profile, field);
+			a_out << fmt::format("    {:<{}} = {:<18} {}{}\n", field.sKey, width, DescribeFieldValue(a_profile.profile, field), GetValueSourceText(a_profile.eSources[i]),
+				gameValue.empty() ? "" : fmt::format(" ({})", gameValue));
 		}
 	}
 

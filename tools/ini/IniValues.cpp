@@ -54,3 +54,11 @@ std::string DescribeFieldValue(const Profile& a_profile, const ProfileField& a_f
 	}
 	return {};
 }
+
+std::string DescribeGameValue(const Profile& a_profile, const ProfileField& a_field)
+{
+	if (a_field.eKind == ProfileFieldKind::kFloat && a_field.GetValueText == GetUpAngleText) {
+		return fmt::format("the game's minimum pitch: {}", GetMinimumPitch(a_profile.*a_field.fValue));
+	}
+	return {};
+}

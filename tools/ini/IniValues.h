@@ -36,3 +36,8 @@ bool TakesValueFromText(ValueReading a_reading) noexcept;
 // "0x51 (Q)", "-0.58", "1 (on)".
 std::string DescribeFieldValue(const Profile& a_profile, const ProfileField& a_field);
 std::string DescribeSwitch(bool a_on);
+
+// What the game is given for a value the plugin hands on otherwise than it
+// reads it ("the game's minimum pitch: -90" for an up angle of 90); empty
+// for every other value.
+std::string DescribeGameValue(const Profile& a_profile, const ProfileField& a_field);

@@ -11,9 +11,14 @@ std::string GetFloatText(float a_value)
 	return fmt::format("{:f}", static_cast<double>(a_value));
 }
 
+float GetMinimumPitch(float a_upAngle)
+{
+	return a_upAngle > 0.0f ? -a_upAngle : a_upAngle;
+}
+
 std::string GetUpAngleText(float a_angle)
 {
-	return GetFloatText(a_angle > 0.0f ? -a_angle : a_angle);
+	return GetFloatText(GetMinimumPitch(a_angle));
 }
 
 std::string GetHotkeyText(std::int32_t a_hotkey)

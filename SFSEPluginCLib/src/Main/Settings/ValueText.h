@@ -9,8 +9,11 @@ struct Profile;
 // printf gives it (-0.0 keeps its sign: "-0.000000").
 std::string GetFloatText(float a_value);
 
-// The up angle as the game's minimum pitch wants it: a positive angle
-// negated, any other as it is.
+// The game's minimum pitch for an up angle: a positive angle negated, any
+// other as it is.
+float GetMinimumPitch(float a_upAngle);
+
+// The up angle as the game's minimum pitch wants it (GetMinimumPitch).
 std::string GetUpAngleText(float a_angle);
 
 // A hotkey in upper-case hex without leading zeros or prefix (0xA0 gives "A0").
