@@ -111,49 +111,85 @@ namespace sim
 				_path(std::move(a_path)) {}
 
 			// A line still being written (no line end yet) waits for the
-			// next call.
+			// next call. The lines of frames the game ran while the plugin
+			// finished its work (see keep_running) are folded into one.
 			void print_new_lines()
 			{
-				std::ifstream file(_path, std::ios::binary);
-				std::string line;
-				std::size_t index = 0;
-				while (std::getline(file, line) && !file.eof()) {
-					if (index++ < _printed) {
-						continue;
+				std::size_t chatter = 0;
+				for_each_line(_printed, [&](const std::string& a_text) {
+					if (_framesMeanwhile > 0 && is_frame_chatter(a_text)) {
+						++chatter;
+					} else if (!folded(a_text)) {
+						std::printf("      log  | %s\n", a_text.c_str());
 					}
-					if (!line.empty() && line.back() == '\r') {
-						line.pop_back();
-					}
-					const auto text = readable(line);
-					if (!folded(text)) {
-						std::printf("      log  | %s\n", text.c_str());
-					}
+				});
+				if (_framesMeanwhile > 0) {
+					std::printf("      log  | (the game ran %zu frames meanwhile: their %zu lines folded)\n", _framesMeanwhile, chatter);
 				}
-				_printed = std::max(_printed, index);
+				_framesMeanwhile = 0;
 			}
 
-			// Until the log has not grown for 300 ms, at most 5 s: the
-			// plugin may finish an event's work after the event returns.
-			void wait_until_still() const
+			// The game goes on while the plugin finishes an event's work on
+			// its own thread: frames run, the game's clock standing still,
+			// until a_started says the work has begun and then the plugin's
+			// other lines have kept still for 300 ms (at most 5 s).
+			void keep_running(const std::function<bool()>& a_started = [] { return true; })
 			{
+				while (!a_started()) {
+					run_frame();
+					++_framesMeanwhile;
+					::Sleep(16);
+				}
 				const auto start = ::GetTickCount64();
 				auto changed = start;
-				auto size = this->size();
+				auto lines = count_other_lines();
 				while (::GetTickCount64() - changed < 300 && ::GetTickCount64() - start < 5'000) {
-					::Sleep(10);
-					if (const auto now = this->size(); now != size) {
-						size = now;
+					run_frame();
+					++_framesMeanwhile;
+					::Sleep(16);
+					if (const auto now = count_other_lines(); now != lines) {
+						lines = now;
 						changed = ::GetTickCount64();
 					}
 				}
 			}
 
 		private:
-			std::uintmax_t size() const
+			// Each whole line from a_from on, readable; a_from becomes the
+			// count of whole lines.
+			template <class Each>
+			void for_each_line(std::size_t& a_from, const Each& a_each) const
 			{
-				std::error_code error;
-				const auto bytes = std::filesystem::file_size(_path, error);
-				return error ? 0 : bytes;
+				std::ifstream file(_path, std::ios::binary);
+				std::string line;
+				std::size_t index = 0;
+				while (std::getline(file, line) && !file.eof()) {
+					if (index++ < a_from) {
+						continue;
+					}
+					if (!line.empty() && line.back() == '\r') {
+						line.pop_back();
+					}
+					a_each(readable(line));
+				}
+				a_from = std::max(a_from, index);
+			}
+
+			// What every frame writes again, whatever happens.
+			static bool is_frame_chatter(const std::string& a_text)
+			{
+				for (const char* chatter : { ": [GetDesiredVisibilityState] ", ": [UpdateCurrentProfile] not necessary to update", ": [EvaluateRearView] Rear View is inactive" }) {
+					if (a_text.find(chatter) != std::string::npos) {
+						return true;
+					}
+				}
+				return false;
+			}
+
+			std::size_t count_other_lines()
+			{
+				for_each_line(_counted, [&](const std::string& a_text) { _others += !is_frame_chatter(a_text); });
+				return _others;
 			}
 
 			// The profile dump, from its BEGIN line to its END line: the
@@ -179,6 +215,9 @@ namespace sim
 
 			std::filesystem::path _path;
 			std::size_t _printed{ 0 };
+			std::size_t _counted{ 0 };
+			std::size_t _others{ 0 };
+			std::size_t _framesMeanwhile{ 0 };
 			std::size_t _dumps{ 0 };
 			std::size_t _dumpLines{ 0 };
 		};
@@ -222,21 +261,16 @@ namespace sim
 
 		// A player tunes the vehicle's camera in TarmacorCustom.ini while the
 		// game runs: one key of the section set, as an editor would, then
-		// up to 3 s for the game's setting to follow (the plugin reloads on
-		// its own thread). Nothing else happens meanwhile: no frame, no save.
-		void edit_custom_ini(const char* a_section, const char* a_key, const char* a_value, const char* a_setting)
+		// frames until the game's setting has followed (the plugin reloads on
+		// its own thread) and its lines are written. No save, no load.
+		void edit_custom_ini(LogFollower& a_log, const char* a_section, const char* a_key, const char* a_value, const char* a_setting)
 		{
-			auto& world = sim::world();
-			const auto* setting = world.settings.find(a_setting);
+			const auto* setting = sim::world().settings.find(a_setting);
 			const float before = setting ? setting->value : 0.0f;
 			::WritePrivateProfileStringA(a_section, a_key, a_value, ".\\Data\\SFSE\\Plugins\\TarmacorCustom.ini");
 			std::printf("      game | TarmacorCustom.ini saved with [%s] %s=%s\n", a_section, a_key, a_value);
 			const auto start = ::GetTickCount64();
-			while (setting && setting->value == before && ::GetTickCount64() - start < 3'000) {
-				::Sleep(10);
-			}
-			// The reload's last lines a moment to land in the log.
-			::Sleep(50);
+			a_log.keep_running([&] { return !setting || setting->value != before || ::GetTickCount64() - start > 3'000; });
 			std::printf("      game | %llu ms later\n", static_cast<unsigned long long>(::GetTickCount64() - start));
 		}
 	}
@@ -292,7 +326,7 @@ namespace sim
 			frame();
 		});
 		step("TarmacorCustom.ini edited while driving: the REV-8's yaw limit to 100", [&] {
-			edit_custom_ini("REV-8", "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "100", "fVehicleCameraFirstPersonMaxAbsYaw");
+			edit_custom_ini(log, "REV-8", "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "100", "fVehicleCameraFirstPersonMaxAbsYaw");
 		});
 		step("the chatter hotkey (left Shift), 2 s later", [&] {
 			later(2'000);
@@ -309,12 +343,12 @@ namespace sim
 		step("a save, 3.001 s after the last", [&] {
 			later(3'001);
 			std::printf("      game | save event to %zu sink(s)\n", save_game());
-			log.wait_until_still();
+			log.keep_running();
 		});
 		step("a load, 2.5 s after the save: the plugin refuses to reload within 3001 ms of the last save or load", [&] {
 			later(2'500);
 			std::printf("      game | load event to %zu sink(s)\n", load_game());
-			log.wait_until_still();
+			log.keep_running();
 		});
 		step("the player leaves the vehicle", [&] {
 			world.references.player.vehicle = nullptr;
@@ -327,7 +361,7 @@ namespace sim
 		step("the end credits open and close", [&] {
 			std::printf("      game | EndGameCreditsMenu opens: %zu sink(s)\n", open_menu("EndGameCreditsMenu"));
 			std::printf("      game | EndGameCreditsMenu closes: %zu sink(s)\n", close_menu("EndGameCreditsMenu"));
-			log.wait_until_still();
+			log.keep_running();
 		});
 	}
 }

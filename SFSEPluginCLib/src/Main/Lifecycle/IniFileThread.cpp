@@ -100,10 +100,29 @@ namespace
 		return -1;
 	}
 
-	// Until both files have kept still for the options' time; false on stop.
+	// Whether neither file was written within the last a_ms.
+	bool WereWrittenLongAgo(const IniFileStamps& a_stamps, DWORD a_ms)
+	{
+		FILETIME now{};
+		::GetSystemTimeAsFileTime(&now);
+		const auto nowTicks = (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+		constexpr std::uint64_t kTicksPerMs = 10'000;  // file times count 100 ns
+		for (const auto& stamp : a_stamps) {
+			if (stamp.bExists && (stamp.iLastWrite > nowTicks || nowTicks - stamp.iLastWrite < a_ms * kTicksPerMs)) {
+				return false;
+			}
+		}
+		return true;
+	}
+
+	// Until both files have kept still for the options' time (at once when
+	// neither was written within it); false on stop.
 	bool WaitUntilStill(const IniThread& a_thread)
 	{
 		auto last = GetIniFileStamps();
+		if (WereWrittenLongAgo(last, a_thread.options.iStillForMs)) {
+			return true;
+		}
 		for (DWORD still = 0; still < a_thread.options.iStillForMs; still += kLookEveryMs) {
 			if (!Wait(a_thread, kLookEveryMs)) {
 				return false;
