@@ -1,8 +1,10 @@
-#!/bin/sh
+#!/bin/bash
 # Builds every benchmark of the project and runs each under Wine: one table,
 # one row per figure; rows with a floor end in "ratio <measured/floor>".
 # Figures only: nothing is asserted. Needs the set-up of tools/test.sh.
 set -eu
+# A bench that fails after printing some rows must fail the whole run.
+set -o pipefail
 cd "$(dirname "$0")/.."
 export LANG=C.UTF-8
 preset=mingw-ci

@@ -40,6 +40,9 @@ namespace
 	{
 		HANDLE event{ nullptr };
 		bool bInstalled{ false };
+		// The set a reload replaced, handed back to be freed here: freeing
+		// hundreds of profiles is no work for a game thread.
+		LoadedSettings replaced;
 		~WorkDone()
 		{
 			if (event) {
@@ -254,6 +257,7 @@ namespace
 		const auto stamps = a_reload.stamps;
 		const bool bRan = RunOnGameThread(a_thread, [reload = std::move(a_reload), a_requests, bCredits, bReapply, caller](WorkDone& a_done) mutable {
 			a_done.bInstalled = InstallIfNewer(reload);
+			a_done.replaced = std::move(reload.settings);
 			if (a_done.bInstalled && bCredits) {
 				InitializeGameData(CaptureGameData());
 			}
@@ -264,7 +268,11 @@ namespace
 				FinishForcedProfileReload();
 			}
 		});
-		if (!bRan || !a_thread.done->bInstalled) {
+		if (!bRan) {
+			return;
+		}
+		a_thread.done->replaced = {};
+		if (!a_thread.done->bInstalled) {
 			return;
 		}
 		a_thread.inForce = stamps;
