@@ -5,6 +5,7 @@
 // first, so this is also where a test makes one of them fail.
 #include <bit>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -54,6 +55,7 @@ namespace sim
 				// The game calls from its threads and the event thread at once.
 				const std::lock_guard lock(_mutex);
 				_calls.push_back({ a_function, { widen(a_arguments)... } });
+				++_totals[a_function];
 				if (_failing.empty() || _failing != a_function) {
 					return;
 				}
@@ -71,6 +73,15 @@ namespace sim
 		}
 
 		const std::vector<Call>& all() const noexcept { return _calls; }
+		// How often a_function was called since the log was made: clear()
+		// leaves this count, so that a long run can clear the calls and
+		// still count them.
+		std::size_t total(std::string_view a_function)
+		{
+			const std::lock_guard lock(_mutex);
+			const auto found = _totals.find(a_function);
+			return found == _totals.end() ? 0 : found->second;
+		}
 		// The functions called, in order.
 		std::vector<std::string_view> names() const;
 		// The calls of one function, in order.
@@ -84,6 +95,7 @@ namespace sim
 	private:
 		std::mutex _mutex;
 		std::vector<Call> _calls;
+		std::map<std::string_view, std::size_t> _totals;  // the names are the functions' own literals
 		std::string _failing;
 	};
 }

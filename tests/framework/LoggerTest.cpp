@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
@@ -48,14 +49,6 @@ namespace
 		EXPECT_TRUE(std::regex_match(text, pattern)) << text;
 	}
 
-	// A clock reading in the log's own form, at a_microseconds within its
-	// millisecond.
-	std::string LogTime(const SYSTEMTIME& a_time, int a_microseconds)
-	{
-		return fmt::format("{:04}-{:02}-{:02} {:02}:{:02}:{:02}.{:03}{:03}", a_time.wYear, a_time.wMonth, a_time.wDay,
-			a_time.wHour, a_time.wMinute, a_time.wSecond, a_time.wMilliseconds, a_microseconds);
-	}
-
 	std::int64_t Ticks(const SYSTEMTIME& a_time)
 	{
 		FILETIME file{};
@@ -63,8 +56,24 @@ namespace
 		return static_cast<std::int64_t>((std::uint64_t{ file.dwHighDateTime } << 32) | file.dwLowDateTime);
 	}
 
-	// The line's time lies between local clock readings taken around it, so
-	// an hour (or a day) that rolls over in between changes nothing.
+	// A log line's time, "YYYY-MM-DD HH:MM:SS.ffffff", in file-time ticks.
+	std::int64_t TicksOfLogTime(const std::string& a_text)
+	{
+		SYSTEMTIME time{};
+		unsigned year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, microseconds = 0;
+		EXPECT_EQ(std::sscanf(a_text.c_str(), "%u-%u-%u %u:%u:%u.%u", &year, &month, &day, &hour, &minute, &second, &microseconds), 7) << a_text;
+		time.wYear = static_cast<WORD>(year);
+		time.wMonth = static_cast<WORD>(month);
+		time.wDay = static_cast<WORD>(day);
+		time.wHour = static_cast<WORD>(hour);
+		time.wMinute = static_cast<WORD>(minute);
+		time.wSecond = static_cast<WORD>(second);
+		return Ticks(time) + std::int64_t{ microseconds } * 10;
+	}
+
+	// The line's time lies within a minute of local clock readings taken
+	// around it: the log's clock and GetLocalTime may tick at different
+	// rates, and a minute still tells local time from UTC hours apart.
 	TEST(LogFile, TimeIsLocal)
 	{
 		SYSTEMTIME utc{};
@@ -82,8 +91,10 @@ namespace
 		::GetLocalTime(&after);
 		const auto lines = log.lines();
 		ASSERT_EQ(lines.size(), 1u);
-		EXPECT_GE(lines[0].timestamp, LogTime(before, 0));
-		EXPECT_LE(lines[0].timestamp, LogTime(after, 999));
+		constexpr std::int64_t kMinute = std::int64_t{ 60 } * 10'000'000;
+		const auto logged = TicksOfLogTime(lines[0].timestamp);
+		EXPECT_GE(logged, Ticks(before) - kMinute) << lines[0].timestamp;
+		EXPECT_LE(logged, Ticks(after) + kMinute) << lines[0].timestamp;
 	}
 
 	TEST(LogFile, LevelsBelowInfoAreFilteredAndInfoIsFlushedAtOnce)

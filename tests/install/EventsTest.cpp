@@ -6,6 +6,7 @@
 
 #include "GameSession.h"
 #include "Lifecycle/EventSinks.h"
+#include "Lifecycle/Reloads.h"
 #include "Lifecycle/SaveLoadEvent.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Profiles.h"
@@ -187,6 +188,20 @@ namespace
 		}));
 		EXPECT_THAT(EntriesFrom(first), Contains(reapplying));
 		ASSERT_TRUE(WaitForReloads());
+	}
+
+	// Two reads, the installation's and the INI thread's, may overlap: the
+	// files read first are never put in force after those read later.
+	TEST_F(Events, AnOlderReadIsNeverPutInForceAfterANewerOne)
+	{
+		auto older = ReadProfilesAndSettings(ReloadKind::kRefresh);
+		WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[REV-8]", "[Rover]", "[Global]", "bLogging=1" }));
+		auto newer = ReadProfilesAndSettings(ReloadKind::kRefresh);
+		const RuntimeLock lock;
+		ASSERT_TRUE(lock);
+		EXPECT_TRUE(InstallIfNewer(newer));
+		EXPECT_FALSE(InstallIfNewer(older));
+		EXPECT_EQ(Profiles.size(), 3u);
 	}
 
 	// A game function that throws: on a sink's own thread (the main menu

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <latch>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -86,14 +87,15 @@ namespace
 	}
 
 	// What a frame sees, looked at as a frame looks: holding the runtime.
-	// Each look notes what it found wrong.
+	// Each look notes what it found wrong: a group of values that mixes two
+	// sets, and, given the set written last, any group from another one.
 	class Probe
 	{
 	public:
 		explicit Probe(sim::World& a_world) :
 			_world(a_world) {}
 
-		void Look()
+		void Look(int a_expected = 0)
 		{
 			const int set = Profiles.size() == 2 ? 1 : Profiles.size() == 3 ? 2
 																			: 0;
@@ -102,14 +104,17 @@ namespace
 					Note(fmt::format("Profiles: {} of them, [{}] from set {}", Profiles.size(), profile.sProfileName, SetOf(profile)));
 				}
 			}
-			if (!CurrentProfile.sProfileName.empty() && SetOf(CurrentProfile) == 0) {
-				Note("CurrentProfile mixes two sets");
+			const int groups[] = { SetOf(CurrentProfile), SetOfSettings(_world, kRearViewFields, std::size(kFields)), SetOfSettings(_world, 0, kRearViewFields) };
+			const char* names[] = { "CurrentProfile", "the game's camera settings", "the rear view's head limits" };
+			for (std::size_t i = 0; i < std::size(groups); ++i) {
+				if (groups[i] == 0) {
+					Note(fmt::format("{} mix two sets", names[i]));
+				} else if (a_expected != 0 && groups[i] != a_expected) {
+					Note(fmt::format("{} from set {}, not from set {} written last", names[i], groups[i], a_expected));
+				}
 			}
-			if (SetOfSettings(_world, kRearViewFields, std::size(kFields)) == 0) {
-				Note("the game's camera settings mix two sets");
-			}
-			if (SetOfSettings(_world, 0, kRearViewFields) == 0) {
-				Note("the rear view's head limits mix two sets");
+			if (a_expected != 0 && set != a_expected) {
+				Note(fmt::format("Profiles from set {}, not from set {} written last", set, a_expected));
 			}
 			++looks;
 		}
@@ -140,19 +145,16 @@ namespace
 	{
 	protected:
 		void WriteSet(int a_set) { WritePluginFile("Tarmacor.ini", SetText(a_set)); }
-
-		void CloseTheCredits()
-		{
-			const sim::game::MenuOpenCloseEvent closing{ { world.strings.intern("EndGameCreditsMenu") }, 0 };
-			TarmacorMenuOpenCloseEvent.ProcessEvent(*reinterpret_cast<const RE::MenuOpenCloseEvent*>(&closing), nullptr);
-		}
 	};
 
 	// Player-node frames and other nodes' frames on two threads, save/load
 	// and end-credits events on a third while the vanilla INI flips between
 	// two profile sets, idle lines through the game's dialogue call sites on
-	// a fourth: the test ends (nothing deadlocks), and no look taken the way
-	// a frame looks ever finds two sets mixed.
+	// a fourth, the INI thread reading beside them: nothing deadlocks, no
+	// look taken the way a frame looks ever finds a group of values mixing
+	// two sets, and once a save's reload is done every group holds the set
+	// written last. The player's node always gets 0 (its own state is 1),
+	// frames run the runtime, and every idle line reaches the game.
 	TEST_F(SharedState, FramesEventsAndIdleLinesOnFourThreads)
 	{
 		world.forms.add_full("SFBGS004.esm", 0x02);
@@ -163,48 +165,53 @@ namespace
 		world.references.player.vehicle = &vehicle;
 		world.references.player.fInVehicle = 1.0f;
 		world.camera.vehicleState.vehicleViewMode = 1;
+		world.scene.playerRoot.visibilityState = 1;
 		auto& other = world.scene.add_fade_node(3);
 		auto& mira = world.references.add_actor(world.forms, "Mira", 0x0001A2B3);
 		ASSERT_EQ(sim::run_frame(), 0);
 
 		Probe probe(world);
 		constexpr int kEvents = 24;
+		std::latch started(3);
 		std::atomic<bool> bEventsDone{ false };
-		std::atomic<long> playerFrames{ 0 }, otherFrames{ 0 }, idleLines{ 0 }, playerStatesOtherThanZero{ 0 };
-		std::thread players([&] {
+		std::atomic<long> playerFrames{ 0 }, otherFrames{ 0 }, idleLines{ 0 }, playerStatesOtherThanZero{ 0 }, linesNotSpoken{ 0 };
+		// Each spinner clears the calls it made now and then: the log must not
+		// grow with how long the events take.
+		const auto spin = [&](const auto& a_once, std::atomic<long>& a_count) {
+			started.count_down();
 			while (!bEventsDone.load()) {
-				playerStatesOtherThanZero += sim::evaluate_fade_node(world.scene.playerRoot) != 0;
-				++playerFrames;
+				a_once();
+				if (++a_count % 1024 == 0) {
+					world.calls.clear();
+				}
 			}
-		});
-		std::thread others([&] {
-			while (!bEventsDone.load()) {
-				sim::evaluate_fade_node(other);
-				++otherFrames;
-			}
-		});
+		};
+		std::thread players([&] { spin([&] { playerStatesOtherThanZero += sim::evaluate_fade_node(world.scene.playerRoot) != 0; }, playerFrames); });
+		std::thread others([&] { spin([&] { sim::evaluate_fade_node(other); }, otherFrames); });
 		std::thread dialogue([&] {
 			sim::IdleLineArgs line;
 			line.akSpeaker = &mira.ref;
 			line.akTarget = &world.references.player.ref;
-			while (!bEventsDone.load()) {
-				sim::say_first_idle_line(line);
-				sim::say_second_idle_line(line);
-				++idleLines;
-			}
+			spin([&] { linesNotSpoken += (sim::say_first_idle_line(line).result == 0) + (sim::say_second_idle_line(line).result == 0); }, idleLines);
 		});
+		const auto runtimePassesBefore = world.calls.total("IsInVehicle");
 		std::thread events([&] {
+			started.wait();
 			for (int i = 0; i < kEvents; ++i) {
-				WriteSet(i % 2 ? 1 : 2);
+				const int set = i % 2 ? 1 : 2;
+				WriteSet(set);
 				if (i % 3 == 2) {
-					CloseTheCredits();
+					sim::close_menu("EndGameCreditsMenu");
+					RunOnRuntime([&] { probe.Look(); });
 				} else {
 					AdvanceMs(3001);
 					sim::load_game();
-				}
-				RunOnRuntime([&] { probe.Look(); });
-				if (i % 4 == 0) {
-					world.calls.clear();
+					if (i % 3 == 1) {
+						EXPECT_TRUE(WaitForReloads());
+						RunOnRuntime([&, set] { probe.Look(set); });
+					} else {
+						RunOnRuntime([&] { probe.Look(); });
+					}
 				}
 			}
 			bEventsDone = true;
@@ -218,17 +225,14 @@ namespace
 		AdvanceMs(3001);
 		sim::load_game();
 		ASSERT_TRUE(WaitForReloads());
-		RunOnRuntime([&] { probe.Look(); });
-		EXPECT_EQ(Profiles.size(), 3u);
-		EXPECT_EQ(SetOfSettings(world, 0, std::size(kFields)), 2);
+		RunOnRuntime([&] { probe.Look(2); });
 
 		EXPECT_EQ(probe.looks.load(), kEvents + 1);
 		EXPECT_EQ(probe.Faults(), std::vector<std::string>{});
 		EXPECT_EQ(playerStatesOtherThanZero.load(), 0);
-		EXPECT_GT(playerFrames.load(), 0);
-		EXPECT_GT(otherFrames.load(), 0);
-		EXPECT_GT(idleLines.load(), 0);
-		std::printf("%d events beside %ld player frames, %ld other frames, %ld idle line pairs\n", kEvents, playerFrames.load(),
-			otherFrames.load(), idleLines.load());
+		EXPECT_GT(world.calls.total("IsInVehicle") - runtimePassesBefore, 0u) << "no frame ran the runtime";
+		EXPECT_EQ(linesNotSpoken.load(), 0);
+		std::printf("%d events beside %ld player frames (%zu ran the runtime), %ld other frames, %ld idle line pairs\n", kEvents, playerFrames.load(),
+			world.calls.total("IsInVehicle") - runtimePassesBefore, otherFrames.load(), idleLines.load());
 	}
 }

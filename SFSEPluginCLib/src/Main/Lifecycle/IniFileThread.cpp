@@ -242,20 +242,23 @@ namespace
 	// handlers have always logged it: the credits capture the game data anew
 	// and apply the first profile; a save, a load or an edit find the
 	// current profile again; then the dump; then the current profile is
-	// applied.
+	// applied. Without logging the dump writes nothing, and the profile is
+	// applied in the same work: frames never see the new profile before its
+	// settings. With logging on they may, for as long as the dump takes.
 	void PutInForce(IniThread& a_thread, SettingsReload a_reload, std::uint32_t a_requests)
 	{
 		const bool bCredits = (a_requests & kReloadForCredits) != 0;
 		const bool bReapply = (a_requests & (kReloadForSaveLoad | kReloadForFileChange)) != 0;
+		const bool bDump = (bCredits || bReapply) && a_reload.settings.globals.bLogging;
 		const std::string_view caller = (a_requests & kReloadForSaveLoad) ? "HandleSaveLoadEvent" : kName;
 		// The dump is written here, from a copy: the set itself goes to the
-		// runtime. Without logging there is nothing to write.
+		// runtime.
 		std::vector<Profile> dumped;
-		if ((bCredits || bReapply) && a_reload.settings.globals.bLogging) {
+		if (bDump) {
 			dumped = a_reload.settings.profiles;
 		}
 		const auto stamps = a_reload.stamps;
-		const bool bRan = RunOnGameThread(a_thread, [reload = std::move(a_reload), a_requests, bCredits, bReapply, caller](WorkDone& a_done) mutable {
+		const bool bRan = RunOnGameThread(a_thread, [reload = std::move(a_reload), a_requests, bCredits, bReapply, bDump, caller](WorkDone& a_done) mutable {
 			a_done.bInstalled = InstallIfNewer(reload);
 			a_done.replaced = std::move(reload.settings);
 			if (a_done.bInstalled && bCredits) {
@@ -263,6 +266,9 @@ namespace
 			}
 			if (a_done.bInstalled && bReapply) {
 				FindCurrentProfileAgain(caller);
+				if (!bDump) {
+					ApplyProfile(CurrentProfile);
+				}
 			}
 			if (a_requests & kReloadForNoProfile) {
 				FinishForcedProfileReload();
@@ -276,11 +282,11 @@ namespace
 			return;
 		}
 		a_thread.inForce = stamps;
-		if (bCredits || bReapply) {
+		if (bDump) {
 			DumpAllProfiles(dumped);
-		}
-		if (bReapply) {
-			RunOnGameThread(a_thread, [](WorkDone&) { ApplyProfile(CurrentProfile); });
+			if (bReapply) {
+				RunOnGameThread(a_thread, [](WorkDone&) { ApplyProfile(CurrentProfile); });
+			}
 		}
 	}
 
