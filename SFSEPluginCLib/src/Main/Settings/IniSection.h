@@ -1,6 +1,6 @@
 #pragma once
-// One whole section of an INI file in a single read, for a tool that looks
-// at every key of it: the plugin itself reads key by key (IniFile.h).
+// One whole section of an INI file in a single read, instead of one read per
+// key (IniFile.h); SectionReading.h works out what each key reads as.
 #include <string>
 #include <string_view>
 #include <vector>

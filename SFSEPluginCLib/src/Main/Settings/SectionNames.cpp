@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "Settings/AsciiCase.h"
+
 std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_length)
 {
 	std::vector<std::string> names;
@@ -46,14 +48,5 @@ SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firs
 
 bool IsGlobalSectionName(std::string_view a_name) noexcept
 {
-	if (a_name.size() != GlobalSectionName.size()) {
-		return false;
-	}
-	const auto lower = [](char a_char) { return a_char >= 'A' && a_char <= 'Z' ? static_cast<char>(a_char - 'A' + 'a') : a_char; };
-	for (std::size_t i = 0; i < a_name.size(); ++i) {
-		if (lower(a_name[i]) != lower(GlobalSectionName[i])) {
-			return false;
-		}
-	}
-	return true;
+	return EqualsIgnoringCase(a_name, GlobalSectionName);
 }

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "ListedSection.h"
+#include "Settings/ListedSection.h"
 
 namespace
 {

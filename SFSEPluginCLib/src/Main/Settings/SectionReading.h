@@ -1,7 +1,8 @@
 #pragma once
-// A section of an INI file as the checker reads it: at once, with what each
-// key reads as worked out from its lines, as the plugin's key-by-key reads
-// would answer.
+// A section of an INI file read at once: one platform read for the whole
+// section (IniSection.h), and what each key reads as worked out from its
+// lines (ListedSection.h), the answer a read of that key alone
+// (ReadIniValue) gives.
 #include <map>
 #include <string>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "SectionReading.h"
+#include "Settings/SectionReading.h"
 
 #include <windows.h>
 
-#include "ClosestKey.h"
-#include "ListedSection.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/IniFile.h"
+#include "Settings/ListedSection.h"
 #include "Settings/SectionNames.h"
 
 namespace

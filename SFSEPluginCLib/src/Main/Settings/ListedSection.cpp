@@ -1,8 +1,8 @@
-#include "ListedSection.h"
+#include "Settings/ListedSection.h"
 
 #include <algorithm>
 
-#include "ClosestKey.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/IniFile.h"
 
 namespace
