@@ -4,12 +4,11 @@
 // lines (ListedSection.h), the answer a read of that key alone
 // (ReadIniValue) gives.
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "Settings/IniSection.h"
 
 class SectionReading
 {
@@ -27,7 +26,8 @@ public:
 private:
 	std::string _file;
 	std::string _section;
-	IniSectionLines _listed;
+	// Nothing when every key is asked of the platform on its own.
+	std::optional<std::vector<std::string>> _lines;
 	std::vector<std::string> _keys;
 };
 
