@@ -3,7 +3,7 @@
 // values, quotes of both kinds and unbalanced, repeated keys and sections,
 // lines without an equals sign, comments, values around the longest a read
 // returns, names beyond ASCII, CR or LF alone as line ends, a UTF-8 byte
-// order mark, empty values, equals signs in values) are read section by
+// order mark or UTF-16, empty values, equals signs in values) are read section by
 // section as the reload reads them (Settings/SectionReading.h), and key by
 // key by the platform itself; every answer must be the same.
 // Usage: section_diff.exe <seconds> <seed>
@@ -33,8 +33,11 @@
 
 namespace
 {
+	// Beyond ASCII: in the code page or as UTF-8, some that the code page
+	// holds only approximately (the fullwidth K, the Kelvin sign, a capital I
+	// with a dot, an A with a macron) or not at all.
 	constexpr std::string_view OtherKeys[] = { "k", "K", "dup", "DUP", "a b", "k\xC3\xA9", "\xE9k", "\xC9", "K\xE9", ";c", "; c", ";k", "#h",
-		"[x]", "", "x\"", "\"q\"", "bSmartAim\xA0", "\xA0k" };
+		"[x]", "", "x\"", "\"q\"", "?", "bSmartAim\xA0", "\xA0k", "\xEF\xBC\xAB", "\xE2\x84\xAA", "bSmartA\xC4\xB0m", "\xC4\x80", "\xE4\xB8\xAD" };
 	constexpr std::string_view Values[] = { "", "1", "0", "0x51", "-0.58", "90.0", "\"0.5\"", "'0.5'", "\"0.5'", "\"0.5", "0.5\"", "\"", "'", "\"\"",
 		"''", "\"a\" b\"", "\" a \"", "a=b", "=", "==1", "0.5 ; comment", "# x", "\xC3\xA9t\xC3\xA9", "\xE9", "true", "a  b", "\"\t1\t\"" };
 	constexpr std::string_view SectionNames[] = { "Default", "REV-8", "Rover Mk2", "Global", "gLoBaL", "A", "a", "B", "Caf\xC3\xA9", "Caf\xE9", "\xE9",
@@ -53,7 +56,7 @@ namespace
 		{
 			_keys = &a_keys;
 			const std::size_t lineEnds = Pick(4);
-			std::string text = Chance(10) ? "\xEF\xBB\xBF" : "";
+			std::string text = Chance(25) ? "\xEF\xBB\xBF" : "";
 			const auto end = [&] { return std::string(LineEnds[lineEnds < 3 ? lineEnds : Pick(3)]); };
 			for (std::size_t i = Chance(30) ? Pick(3) + 1 : 0; i > 0; --i) {
 				text += MakeLine() + end();
@@ -66,6 +69,15 @@ namespace
 			}
 			if (Chance(20)) {
 				text.resize(text.find_last_not_of("\r\n") + 1);
+			}
+			// Now and then UTF-16, each byte a character of its own.
+			if (Chance(5)) {
+				std::string wide = "\xFF\xFE";
+				for (const char c : text) {
+					wide += c;
+					wide += '\0';
+				}
+				return wide;
 			}
 			return text;
 		}

@@ -1,6 +1,5 @@
 #include "Settings/SectionNames.h"
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -27,23 +26,12 @@ std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_l
 
 SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize)
 {
-	std::size_t size = std::clamp<std::size_t>(a_firstSize, 3, MaxSectionListSize);
-	std::string buffer;
-	for (;;) {
-		buffer.assign(size, '\0');
-		const std::size_t length = std::min(a_read(buffer.data(), size), size - 1);
-		if (length < size - 2) {
-			return { SplitSectionNames(buffer.data(), length), true };
-		}
-		if (size == MaxSectionListSize) {
-			auto names = SplitSectionNames(buffer.data(), length);
-			if (!names.empty()) {
-				names.pop_back();
-			}
-			return { std::move(names), false };
-		}
-		size = std::min(size * 2, MaxSectionListSize);
+	const auto [list, complete] = ReadWholeList<char>(a_read, a_firstSize);
+	auto names = SplitSectionNames(list.data(), list.size());
+	if (!complete && !names.empty()) {
+		names.pop_back();
 	}
+	return { std::move(names), complete };
 }
 
 bool IsGlobalSectionName(std::string_view a_name) noexcept
