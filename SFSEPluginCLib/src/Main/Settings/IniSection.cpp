@@ -23,8 +23,12 @@ namespace
 	// approximation or the default character).
 	std::string NarrowAnsi(std::wstring_view a_text, bool* a_lossy)
 	{
-		if (a_text.empty()) {
-			return {};
+		// ASCII is itself in every ANSI code page; most lines are nothing else.
+		if (std::all_of(a_text.begin(), a_text.end(), [](wchar_t a_char) { return a_char < 0x80; })) {
+			if (a_lossy) {
+				*a_lossy = false;
+			}
+			return std::string(a_text.begin(), a_text.end());
 		}
 		const auto size = static_cast<int>(a_text.size());
 		// UTF-8 holds every character, and takes neither the flag nor the
