@@ -25,6 +25,7 @@
 #include "ClosestKey.h"
 #include "KeyNames.h"
 #include "ProfileSvg.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/ProfileFields.h"
 #include "Settings/ValueParsing.h"
 #include "Settings/ValueText.h"

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 export LANG=C.UTF-8
 preset=mingw-ci
 build=$PWD/build/$preset
-benches="addrlib_bench visibility_hook_bench ini_checker_bench"
+benches="addrlib_bench visibility_hook_bench reload_bench ini_checker_bench"
 cmake --preset "$preset" > /dev/null
 cmake --build --preset "$preset" --parallel 2 --target $benches > /dev/null
 ./tools/wine/prepare "$build/wineprefix" > /dev/null

@@ -13,13 +13,13 @@
 #include <windows.h>
 
 #include "IniText.h"
-#include "ListedSection.h"
 #include "PluginFile.h"
 #include "RunIniChecker.h"
-#include "SectionReading.h"
 #include "Settings/IniFile.h"
 #include "Settings/IniSection.h"
+#include "Settings/ListedSection.h"
 #include "Settings/SectionNames.h"
+#include "Settings/SectionReading.h"
 #include "TestLog.h"
 #include "sim/GameFolder.h"
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "Settings/AsciiCase.h"
+
 namespace
 {
 	constexpr char ToLower(char a_char) noexcept
@@ -66,28 +68,6 @@ namespace
 	{
 		return a_slips <= MaxSlips && static_cast<std::size_t>(a_slips) * 4 <= a_known.size();
 	}
-}
-
-bool EqualsIgnoringCase(std::string_view a_left, std::string_view a_right) noexcept
-{
-	if (a_left.size() != a_right.size()) {
-		return false;
-	}
-	for (std::size_t i = 0; i < a_left.size(); ++i) {
-		if (ToLower(a_left[i]) != ToLower(a_right[i])) {
-			return false;
-		}
-	}
-	return true;
-}
-
-std::string ToLowerAscii(std::string_view a_text)
-{
-	std::string lower(a_text);
-	for (auto& c : lower) {
-		c = ToLower(c);
-	}
-	return lower;
 }
 
 std::optional<std::string_view> FindClosestKey(std::string_view a_key, std::span<const std::string_view> a_known) noexcept

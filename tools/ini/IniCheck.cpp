@@ -13,15 +13,16 @@
 #include "ClosestKey.h"
 #include "IniValues.h"
 #include "KeyNames.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/IniFile.h"
 #include "Settings/Logging.h"
 #include "Settings/ProfileLoading.h"
 #include "Settings/Profiles.h"
 #include "Settings/SectionNames.h"
+#include "Settings/SectionReading.h"
 #include "Settings/ValueParsing.h"
 #include "Settings/ValueText.h"
-#include "SectionReading.h"
 #include "ValueCheck.h"
 
 std::string_view GetValueSourceText(ValueSource a_source) noexcept

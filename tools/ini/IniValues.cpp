@@ -2,8 +2,8 @@
 
 #include <fmt/format.h>
 
-#include "ClosestKey.h"
 #include "KeyNames.h"
+#include "Settings/AsciiCase.h"
 
 const GlobalKey* FindGlobalKey(std::string_view a_key) noexcept
 {

@@ -7,6 +7,7 @@
 #include "Settings/IniFile.h"
 #include "Settings/Logging.h"
 #include "Settings/SectionNames.h"
+#include "Settings/SectionReading.h"
 #include "Settings/ValueParsing.h"
 
 bool bCreateVanillaINIBackup = true;
@@ -15,9 +16,10 @@ bool bReloadOnFileChange = true;
 
 namespace
 {
-	std::string ReadGlobalValue(std::string_view a_file, const char* a_key)
+	// The file's [Global] section, in one read.
+	SectionReading ReadGlobalSection(std::string_view a_file)
 	{
-		return ReadIniValue(std::string(a_file), std::string(GlobalSectionName), a_key, "");
+		return SectionReading(std::string(a_file), std::string(GlobalSectionName));
 	}
 
 	// Stores a given value from 1 to 254; anything else changes nothing.
@@ -58,17 +60,18 @@ void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
 		LOG_ERROR("could not reload settings from VanillaINI | DoesIniExist");
 	} else {
 		LOG_INFO("reading settings from VanillaINI...");
-		if (const auto text = ReadGlobalValue(VanillaIniName, "bLogging"); !text.empty()) {
+		const auto global = ReadGlobalSection(VanillaIniName);
+		if (const auto text = global.GetValue("bLogging"); !text.empty()) {
 			*bLoggingTemp = ParseSwitchValue(text);
 		}
-		const auto backup = ReadGlobalValue(VanillaIniName, "bCreateVanillaINIBackup");
+		const auto backup = global.GetValue("bCreateVanillaINIBackup");
 		values.bCreateVanillaINIBackup = backup.empty() || ParseSwitchValue(backup);
-		if (const auto text = ReadGlobalValue(VanillaIniName, "iTestStringValues"); text.empty()) {
+		if (const auto text = global.GetValue("iTestStringValues"); text.empty()) {
 			values.iTestStringValues = 0;
 		} else {
 			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
-		const auto watch = ReadGlobalValue(VanillaIniName, "bReloadOnFileChange");
+		const auto watch = global.GetValue("bReloadOnFileChange");
 		values.bReloadOnFileChange = watch.empty() || ParseSwitchValue(watch);
 	}
 
@@ -80,16 +83,17 @@ void ReloadGlobalSettings(bool* bLoggingTemp, GlobalSettingsValues* a_values)
 		LOG_WARNING("could not reload settings from CustomINI | DoesIniExist");
 	} else {
 		LOG_INFO("reading settings from CustomINI...");
-		if (const auto text = ReadGlobalValue(CustomIniName, "bLogging"); !text.empty()) {
+		const auto global = ReadGlobalSection(CustomIniName);
+		if (const auto text = global.GetValue("bLogging"); !text.empty()) {
 			*bLoggingTemp = ParseSwitchValue(text);
 		}
-		if (const auto text = ReadGlobalValue(CustomIniName, "bCreateVanillaINIBackup"); !text.empty()) {
+		if (const auto text = global.GetValue("bCreateVanillaINIBackup"); !text.empty()) {
 			values.bCreateVanillaINIBackup = ParseSwitchValue(text);
 		}
-		if (const auto text = ReadGlobalValue(CustomIniName, "iTestStringValues"); !text.empty()) {
+		if (const auto text = global.GetValue("iTestStringValues"); !text.empty()) {
 			ApplyTestStringValuesText(text, values.iTestStringValues);
 		}
-		if (const auto text = ReadGlobalValue(CustomIniName, "bReloadOnFileChange"); !text.empty()) {
+		if (const auto text = global.GetValue("bReloadOnFileChange"); !text.empty()) {
 			values.bReloadOnFileChange = ParseSwitchValue(text);
 		}
 	}

@@ -1,16 +1,21 @@
 #pragma once
-// One whole section of an INI file in a single read, for a tool that looks
-// at every key of it: the plugin itself reads key by key (IniFile.h).
+// One whole section of an INI file in a single read, instead of one read per
+// key (IniFile.h); SectionReading.h works out what each key reads as.
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct IniSectionLines
 {
-	// As the platform lists them, in file order: "key=value", or the key
-	// alone for a line without an equals sign.
+	// As the platform lists them, in file order, in the text the narrow INI
+	// functions give (the ANSI code page): "key=value", or the key alone for
+	// a line without an equals sign.
 	std::vector<std::string> lines;
-	bool complete;  // false: longer than MaxSectionListSize, the rest left out
+	// False, and no lines, when the lines can't stand for the section:
+	// longer than MaxSectionListSize, or with a key name the code page can't
+	// hold, whose narrow text may read as another key (the Kelvin sign of a
+	// UTF-8 file becomes "K", which a read of "k" never finds).
+	bool complete;
 };
 
 // The lines of a_section in the INI a_file (a base name, in a_folder or, when

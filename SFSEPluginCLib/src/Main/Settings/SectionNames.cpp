@@ -1,8 +1,9 @@
 #include "Settings/SectionNames.h"
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
+
+#include "Settings/AsciiCase.h"
 
 std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_length)
 {
@@ -25,35 +26,15 @@ std::vector<std::string> SplitSectionNames(const char* a_buffer, std::size_t a_l
 
 SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize)
 {
-	std::size_t size = std::clamp<std::size_t>(a_firstSize, 3, MaxSectionListSize);
-	std::string buffer;
-	for (;;) {
-		buffer.assign(size, '\0');
-		const std::size_t length = std::min(a_read(buffer.data(), size), size - 1);
-		if (length < size - 2) {
-			return { SplitSectionNames(buffer.data(), length), true };
-		}
-		if (size == MaxSectionListSize) {
-			auto names = SplitSectionNames(buffer.data(), length);
-			if (!names.empty()) {
-				names.pop_back();
-			}
-			return { std::move(names), false };
-		}
-		size = std::min(size * 2, MaxSectionListSize);
+	const auto [list, complete] = ReadWholeList<char>(a_read, a_firstSize);
+	auto names = SplitSectionNames(list.data(), list.size());
+	if (!complete && !names.empty()) {
+		names.pop_back();
 	}
+	return { std::move(names), complete };
 }
 
 bool IsGlobalSectionName(std::string_view a_name) noexcept
 {
-	if (a_name.size() != GlobalSectionName.size()) {
-		return false;
-	}
-	const auto lower = [](char a_char) { return a_char >= 'A' && a_char <= 'Z' ? static_cast<char>(a_char - 'A' + 'a') : a_char; };
-	for (std::size_t i = 0; i < a_name.size(); ++i) {
-		if (lower(a_name[i]) != lower(GlobalSectionName[i])) {
-			return false;
-		}
-	}
-	return true;
+	return EqualsIgnoringCase(a_name, GlobalSectionName);
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The section-name list that the private-profile API fills: names each ended
 // by a zero byte, then one more zero. No Windows calls.
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Splits the first a_length bytes of a_buffer (the count the API returned,
@@ -36,6 +38,26 @@ inline constexpr std::size_t MaxSectionListSize = std::size_t{ 64 } << 20;
 // there. Past MaxSectionListSize the names read so far are kept, the cut
 // last one dropped.
 SectionList ReadSectionNames(const SectionListReader& a_read, std::size_t a_firstSize = FirstSectionListSize);
+
+// The same reads for a list of any character type, sizes and counts in
+// characters: the list's characters up to the final zero, and whether that
+// is all of it (false: cut at MaxSectionListSize characters).
+template <class Char, class Reader>
+std::pair<std::basic_string<Char>, bool> ReadWholeList(const Reader& a_read, std::size_t a_firstSize = FirstSectionListSize)
+{
+	std::size_t size = std::clamp<std::size_t>(a_firstSize, 3, MaxSectionListSize);
+	std::basic_string<Char> buffer;
+	for (;;) {
+		buffer.assign(size, Char{});
+		const std::size_t length = std::min<std::size_t>(a_read(buffer.data(), size), size - 1);
+		const bool complete = length < size - 2;
+		if (complete || size == MaxSectionListSize) {
+			buffer.resize(length);
+			return { std::move(buffer), complete };
+		}
+		size = std::min(size * 2, MaxSectionListSize);
+	}
+}
 
 // The section of the settings for the whole plugin; every other section is a
 // profile. The INI functions find it in any case ("global", "GLOBAL"), and

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "ListedSection.h"
+#include "Settings/ListedSection.h"
 
 namespace
 {
@@ -38,6 +38,12 @@ namespace
 		{ "NonAsciiKeyAfter", { "k=2", "k\xC3\xA9=1" }, "k", "2" },
 		{ "LongestValueAReadReturns", { "k=" + std::string(9999, 'x') }, "k", std::string(9999, 'x') },
 		{ "ValueAReadWouldCut", { "k=" + std::string(10000, 'x') }, "k", std::nullopt },
+		// Keys the lines can't answer for: the listing leaves out lines
+		// starting with a semicolon, which a read finds; a read trims the
+		// key; and the Kelvin sign reads k with the UTF-8 code page.
+		{ "ASemicolonKey", { "k=1" }, ";c", std::nullopt },
+		{ "ABlankAroundTheKey", { "k=1" }, "k\t", std::nullopt },
+		{ "AKeyBeyondAscii", { "xk-x=1" }, "x\xE2\x84\xAA-x", std::nullopt },
 	};
 
 	void PrintTo(const ListedValueCase& a_case, std::ostream* a_out)
@@ -61,6 +67,18 @@ namespace
 	TEST(ListedKeyNames, AreTheKeysOfLinesWithAnEqualsSignInOrder)
 	{
 		const std::vector<std::string> lines = { "k1=v1", "bare", "=novalue", "#h=hash", "dup=1", "DUP=2", " spaced = x" };
-		EXPECT_THAT(GetListedKeyNames(lines), testing::ElementsAre("k1", "", "#h", "dup", "DUP", "spaced"));
+		EXPECT_THAT(GetListedKeyNames(lines), testing::Optional(testing::ElementsAre("k1", "", "#h", "dup", "DUP", "spaced")));
+		// An empty first name makes the platform's list look empty.
+		EXPECT_EQ(GetListedKeyNames(std::vector<std::string>{ "bare", "=x", "k=1" }), std::nullopt);
+	}
+
+	TEST(CanReadSectionAtOnce, OnlyForANameAReadTakesAsItIs)
+	{
+		for (const std::string_view name : { "Default", "REV-8", "x]y", "A\xE9-b" }) {
+			EXPECT_TRUE(CanReadSectionAtOnce(name)) << name;
+		}
+		for (const std::string_view name : { "", " Default", "Default\t", "Default\x1A", "Caf\xE9", "\xA0-A" }) {
+			EXPECT_FALSE(CanReadSectionAtOnce(name)) << name;
+		}
 	}
 }

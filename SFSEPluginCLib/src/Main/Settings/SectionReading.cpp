@@ -1,10 +1,11 @@
-#include "SectionReading.h"
+#include "Settings/SectionReading.h"
 
 #include <windows.h>
 
-#include "ClosestKey.h"
-#include "ListedSection.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/IniFile.h"
+#include "Settings/IniSection.h"
+#include "Settings/ListedSection.h"
 #include "Settings/SectionNames.h"
 
 namespace
@@ -20,20 +21,26 @@ namespace
 	}
 }
 
-// Where the lines can't tell (ListedSection.h), and for a section too long
-// to list, the platform is asked key by key.
+// Where the lines can't tell (ListedSection.h), for a section name a listing
+// doesn't find as a key read does, and for a section too long to list, the
+// platform is asked key by key.
 SectionReading::SectionReading(std::string a_file, std::string a_section) :
 	_file(std::move(a_file)),
-	_section(std::move(a_section)),
-	_listed(ReadIniSectionLines(_file, _section, ""))
+	_section(std::move(a_section))
 {
-	_keys = _listed.complete ? GetListedKeyNames(_listed.lines) : ReadKeyNames(_file, _section);
+	if (CanReadSectionAtOnce(_section)) {
+		if (auto listed = ReadIniSectionLines(_file, _section, ""); listed.complete) {
+			_lines = std::move(listed.lines);
+		}
+	}
+	auto keys = _lines ? GetListedKeyNames(*_lines) : std::nullopt;
+	_keys = keys ? std::move(*keys) : ReadKeyNames(_file, _section);
 }
 
 std::string SectionReading::GetValue(std::string_view a_key) const
 {
-	if (_listed.complete) {
-		if (auto value = FindListedValue(_listed.lines, a_key)) {
+	if (_lines) {
+		if (auto value = FindListedValue(*_lines, a_key)) {
 			return std::move(*value);
 		}
 	}

@@ -1,14 +1,14 @@
 #pragma once
-// A section of an INI file as the checker reads it: at once, with what each
-// key reads as worked out from its lines, as the plugin's key-by-key reads
-// would answer.
+// A section of an INI file read at once: one platform read for the whole
+// section (IniSection.h), and what each key reads as worked out from its
+// lines (ListedSection.h), the answer a read of that key alone
+// (ReadIniValue) gives.
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "Settings/IniSection.h"
 
 class SectionReading
 {
@@ -26,7 +26,8 @@ public:
 private:
 	std::string _file;
 	std::string _section;
-	IniSectionLines _listed;
+	// Nothing when every key is asked of the platform on its own.
+	std::optional<std::vector<std::string>> _lines;
 	std::vector<std::string> _keys;
 };
 

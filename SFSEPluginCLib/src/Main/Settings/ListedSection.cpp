@@ -1,8 +1,8 @@
-#include "ListedSection.h"
+#include "Settings/ListedSection.h"
 
 #include <algorithm>
 
-#include "ClosestKey.h"
+#include "Settings/AsciiCase.h"
 #include "Settings/IniFile.h"
 
 namespace
@@ -39,6 +39,14 @@ namespace
 		return std::all_of(a_text.begin(), a_text.end(), [](char a_char) { return static_cast<unsigned char>(a_char) < 0x80; });
 	}
 
+	// Printable ASCII other than the space at both ends: nothing a read
+	// could take for a blank and trim.
+	bool HasPlainEnds(std::string_view a_text) noexcept
+	{
+		const auto isPlain = [](char a_char) { return a_char > ' ' && a_char < 0x7F; };
+		return !a_text.empty() && isPlain(a_text.front()) && isPlain(a_text.back());
+	}
+
 	// Single or double quotes, when the value both starts and ends with the
 	// same one and holds more than that one character.
 	std::string_view RemoveQuotes(std::string_view a_value) noexcept
@@ -50,11 +58,19 @@ namespace
 	}
 }
 
-std::vector<std::string> GetListedKeyNames(std::span<const std::string> a_lines)
+bool CanReadSectionAtOnce(std::string_view a_section) noexcept
+{
+	return HasPlainEnds(a_section);
+}
+
+std::optional<std::vector<std::string>> GetListedKeyNames(std::span<const std::string> a_lines)
 {
 	std::vector<std::string> keys;
 	for (const auto& line : a_lines) {
 		if (const auto split = SplitLine(line); split.bHasValue) {
+			if (keys.empty() && split.sKey.empty()) {
+				return std::nullopt;
+			}
 			keys.emplace_back(split.sKey);
 		}
 	}
@@ -63,6 +79,9 @@ std::vector<std::string> GetListedKeyNames(std::span<const std::string> a_lines)
 
 std::optional<std::string> FindListedValue(std::span<const std::string> a_lines, std::string_view a_key)
 {
+	if (!HasPlainEnds(a_key) || !IsAscii(a_key) || a_key.front() == ';') {
+		return std::nullopt;
+	}
 	for (const auto& line : a_lines) {
 		const auto split = SplitLine(line);
 		if (!IsAscii(split.sKey)) {

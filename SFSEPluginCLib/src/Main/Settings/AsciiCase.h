@@ -1,0 +1,12 @@
+#pragma once
+// Names compared as the INI functions compare ASCII key and section names:
+// without regard to case. No Windows calls.
+#include <string>
+#include <string_view>
+
+// Equal letters regardless of ASCII case; any other byte must be the same.
+bool EqualsIgnoringCase(std::string_view a_left, std::string_view a_right) noexcept;
+
+// The text with ASCII capitals made small: equal for texts that are equal
+// ignoring case as above, so that such texts can key a map.
+std::string ToLowerAscii(std::string_view a_text);
