@@ -129,7 +129,7 @@ namespace
 	TEST(KeyNames, EveryDefaultHotkeyIsNamed)
 	{
 		for (const auto& field : ProfileFields) {
-			if (field.eKind == ProfileFieldKind::kHotkey) {
+			if (field.eKind == ProfileFieldKind::kHotkey && !field.bAddedByPlayer) {
 				const auto code = ParseHotkeyValue(field.sDefaultText);
 				ASSERT_TRUE(code) << field.sKey;
 				EXPECT_FALSE(GetVirtualKeyName(static_cast<std::int32_t>(*code)).empty()) << field.sKey;

@@ -23,7 +23,7 @@ namespace
 				}
 			}
 		}
-		EXPECT_EQ(counts[static_cast<std::size_t>(ProfileFieldKind::kHotkey)], 3u);
+		EXPECT_EQ(counts[static_cast<std::size_t>(ProfileFieldKind::kHotkey)], 4u);
 		EXPECT_EQ(counts[static_cast<std::size_t>(ProfileFieldKind::kFloat)], 10u);
 		EXPECT_EQ(counts[static_cast<std::size_t>(ProfileFieldKind::kSwitch)], 5u);
 	}

@@ -254,8 +254,10 @@ namespace
 		// The dump is written here, from a copy: the set itself goes to the
 		// runtime.
 		std::vector<Profile> dumped;
+		std::vector<ProfileView> dumpedViews;
 		if (bDump) {
 			dumped = a_reload.settings.profiles;
+			dumpedViews = a_reload.settings.views;
 		}
 		const auto stamps = a_reload.stamps;
 		const bool bRan = RunOnGameThread(a_thread, [reload = std::move(a_reload), a_requests, bCredits, bReapply, bDump, caller](WorkDone& a_done) mutable {
@@ -283,7 +285,7 @@ namespace
 		}
 		a_thread.inForce = stamps;
 		if (bDump) {
-			DumpAllProfiles(dumped);
+			DumpAllProfiles(dumped, dumpedViews);
 			if (bReapply) {
 				RunOnGameThread(a_thread, [](WorkDone&) { ApplyProfile(CurrentProfile); });
 			}

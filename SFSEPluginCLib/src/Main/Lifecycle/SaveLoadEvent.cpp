@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Helpers/MenuQueries.h"
+#include "Runtime/CycleView.h"
 #include "Runtime/SteadyClock.h"
 #include "Runtime/Update3DVFuncStruct.h"
 #include "Settings/GlobalSettings.h"
@@ -46,6 +47,7 @@ void FindCurrentProfileAgain(std::string_view a_caller)
 		LOG_WARNING_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could not be found in Profiles; reapplying Default profile");
 		SaveCurrentProfile(0);
 	}
+	KeepActiveViewAfterReload();
 }
 
 void HandleSaveLoadEvent()

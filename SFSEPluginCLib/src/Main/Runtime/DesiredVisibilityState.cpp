@@ -123,6 +123,7 @@ namespace
 		}
 
 		Update3DVFuncStruct::UpdateCurrentProfile();
+		Update3DVFuncStruct::EvaluateCycleView(a_viewMode == kFirstPersonView);
 		const bool rearView = a_viewMode == kFirstPersonView && Update3DVFuncStruct::EvaluateRearView();
 		const bool slowTime = Update3DVFuncStruct::EvaluateSlowTimeEffect();
 		if (!rearView && !slowTime && (CurrentProfile.bCompanionChatterAllowInThirdPerson || a_viewMode == kFirstPersonView)) {

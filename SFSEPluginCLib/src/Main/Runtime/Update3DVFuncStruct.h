@@ -35,6 +35,10 @@ struct Update3DVFuncStruct
 	// it, once per change of vehicle; the first profile stands in for a
 	// vehicle without one.
 	static void UpdateCurrentProfile();
+	// Each press of the view hotkey applies the next view of the active
+	// profile (CycleView.h); only in the first-person view, but the key is
+	// read on every pass, so that a press elsewhere is no press later.
+	static void EvaluateCycleView(bool a_bFirstPerson);
 	// True on a pass in which the rear-view hotkey is held.
 	static bool EvaluateRearView();
 	// True on the pass in which the slow multiplier was just applied.

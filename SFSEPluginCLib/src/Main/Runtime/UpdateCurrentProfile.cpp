@@ -8,6 +8,7 @@
 #include "RE/Natives.h"
 #include "RE/TESObjectREFR.h"
 #include "Runtime/ApplyProfile.h"
+#include "Runtime/CycleView.h"
 #include "Runtime/ForcedProfileReload.h"
 #include "Runtime/SteadyClock.h"
 #include "Settings/Logging.h"
@@ -106,5 +107,6 @@ void Update3DVFuncStruct::UpdateCurrentProfile()
 	LOG_INFO("updating profile | SavedProfile [", currentName, "] | VehicleName [", vehicleName,
 		"] | NewProfileName [", NameText(Profiles[static_cast<std::size_t>(iProfileIndex)].sProfileName), "]");
 	SaveCurrentProfile(iProfileIndex);
+	ForgetActiveView();
 	ApplyProfile(CurrentProfile);
 }

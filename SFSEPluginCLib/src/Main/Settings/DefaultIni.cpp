@@ -34,6 +34,9 @@ void CreateDefaultIni()
 	// Write order decides the file's order of sections and keys. A key that
 	// can't be written stays absent; the reader then keeps the built-in value.
 	for (const auto& field : ProfileFields) {
+		if (field.bAddedByPlayer) {
+			continue;
+		}
 		WriteIniValue(std::string(VanillaIniName), "Default", std::string(field.sKey), std::string(field.sDefaultText), "");
 	}
 	for (const auto& entry : GlobalDefaults) {

@@ -6,14 +6,16 @@
 
 #include "Settings/GlobalSettings.h"
 #include "Settings/Profile.h"
+#include "Settings/ProfileViews.h"
 
 struct LoadedSettings
 {
 	std::vector<Profile> profiles;
+	std::vector<ProfileView> views;
 	GlobalSettingsValues globals;
 };
 
-// Puts a_settings in force: Profiles and the global settings take its
-// values, and a_settings is left with the ones they had (freed with it, by
+// Puts a_settings in force: Profiles, ProfileViews and the global settings
+// take its values, and a_settings is left with the ones they had (freed with it, by
 // the caller). Whoever else reads Profiles must be kept out by the caller.
 void InstallLoadedSettings(LoadedSettings& a_settings);

@@ -17,6 +17,9 @@ struct Profile
 	std::int32_t iShowTimeEffectHotkey{};
 	std::int32_t iRearViewHotkey{};
 	std::int32_t iCompanionChatterHotkey{};
+	// Steps through the profile's views (ProfileViews.h); 0, off, unless a
+	// player sets one.
+	std::int32_t iCycleViewHotkey{};
 
 	float fPlayerFirstPersonCameraOffsetMinX{};
 	float fPlayerFirstPersonCameraOffsetMaxY{};

@@ -26,6 +26,10 @@ struct ProfileField
 	ProfileFieldKind eKind;
 	// The text the default INI holds; a fresh Profile holds what it reads as.
 	std::string_view sDefaultText;
+	// A key a player adds: the default INI doesn't hold it, and the dump
+	// shows it only for a profile that uses it (files without it log as
+	// they always have).
+	bool bAddedByPlayer{ false };
 	// The member, by kind; the other two are null.
 	std::int32_t Profile::*iHotkey{ nullptr };
 	float Profile::*fValue{ nullptr };
@@ -40,6 +44,12 @@ namespace ProfileFieldRows
 	constexpr ProfileField Hotkey(std::string_view a_key, std::int32_t Profile::*a_member, std::string_view a_default)
 	{
 		return { .sKey = a_key, .eKind = ProfileFieldKind::kHotkey, .sDefaultText = a_default, .iHotkey = a_member };
+	}
+
+	// A hotkey a player adds, off (0) until then.
+	constexpr ProfileField AddedHotkey(std::string_view a_key, std::int32_t Profile::*a_member)
+	{
+		return { .sKey = a_key, .eKind = ProfileFieldKind::kHotkey, .sDefaultText = "0", .bAddedByPlayer = true, .iHotkey = a_member };
 	}
 
 	constexpr ProfileField Float(std::string_view a_key, float Profile::*a_member, std::string_view a_default, std::string Profile::*a_text, std::string (*a_textForm)(float) = GetFloatText)
@@ -75,8 +85,12 @@ inline constexpr std::array ProfileFields = {
 	ProfileFieldRows::Switch("bCompanionChatter", &Profile::bCompanionChatter, "1"),
 	ProfileFieldRows::Switch("bCompanionChatterAllowInThirdPerson", &Profile::bCompanionChatterAllowInThirdPerson, "1"),
 	ProfileFieldRows::Hotkey("iCompanionChatterHotkey", &Profile::iCompanionChatterHotkey, "0xA0"),  // left Shift
+	ProfileFieldRows::AddedHotkey("iCycleViewHotkey", &Profile::iCycleViewHotkey),
 	// clang-format on
 };
+
+// The keys the default INI holds and the dump always shows.
+inline constexpr std::size_t StandingProfileFieldCount = 18;
 
 // The row of an INI key (exact spelling), or null.
 constexpr const ProfileField* FindProfileField(std::string_view a_key)
@@ -90,7 +104,7 @@ constexpr const ProfileField* FindProfileField(std::string_view a_key)
 }
 
 // The dump's order: the chatter hotkey comes after the Exit Anywhere switch.
-inline constexpr std::array<std::string_view, ProfileFields.size()> ProfileDumpOrder = {
+inline constexpr std::array<std::string_view, StandingProfileFieldCount> ProfileDumpOrder = {
 	"iShowTimeEffectHotkey",
 	"iRearViewHotkey",
 	"fPlayerFirstPersonCameraOffsetMinX",
@@ -113,11 +127,19 @@ inline constexpr std::array<std::string_view, ProfileFields.size()> ProfileDumpO
 
 namespace ProfileFieldRows
 {
-	// Every key once in the dump's order, and no row without its member.
-	constexpr bool IsCompleteOrder(const std::array<std::string_view, ProfileFields.size()>& a_order)
+	// Every standing key once in the dump's order, and no row without its
+	// member.
+	constexpr bool IsCompleteOrder(const std::array<std::string_view, StandingProfileFieldCount>& a_order)
 	{
+		std::size_t standing = 0;
+		for (const auto& field : ProfileFields) {
+			standing += !field.bAddedByPlayer;
+		}
+		if (standing != a_order.size()) {
+			return false;
+		}
 		for (std::size_t i = 0; i < a_order.size(); ++i) {
-			if (!FindProfileField(a_order[i])) {
+			if (!FindProfileField(a_order[i]) || FindProfileField(a_order[i])->bAddedByPlayer) {
 				return false;
 			}
 			for (std::size_t j = 0; j < i; ++j) {

@@ -44,6 +44,16 @@ void ReloadSettings(std::string iniName, std::string sectionName, Profile* apply
 	FillValueTexts(*applyToProfile);
 }
 
+void ReloadViewSettings(const std::string& a_iniName, const std::string& a_sectionName, ProfileView& a_view)
+{
+	const SectionReading section(a_iniName, a_sectionName);
+	for (const auto& field : ProfileFields) {
+		if (IsViewField(field)) {
+			ApplyViewFieldText(a_view, field, section.GetValue(field.sKey));
+		}
+	}
+}
+
 void ReloadAllProfilesAndSettings(bool a_createBackup, LoadedSettings* a_into)
 {
 	if (a_createBackup) {
@@ -57,6 +67,8 @@ void ReloadAllProfilesAndSettings(bool a_createBackup, LoadedSettings* a_into)
 
 	auto& profiles = a_into->profiles;
 	profiles.clear();
+	auto& views = a_into->views;
+	views.clear();
 	a_into->globals = GetGlobalSettingsInForce();
 	ReloadGlobalSettings(&bLoggingTemp, &a_into->globals);
 
@@ -77,6 +89,15 @@ void ReloadAllProfilesAndSettings(bool a_createBackup, LoadedSettings* a_into)
 				continue;
 			}
 			if (IsGlobalSectionName(name)) {
+				continue;
+			}
+			if (const auto viewName = SplitViewSectionName(name)) {
+				ProfileView view;
+				view.sProfileName = viewName->sProfileName;
+				view.sLabel = viewName->sLabel;
+				LOG_INFO("adding View [", view.sLabel, "] of Profile [", view.sProfileName, "] from ", source.sLogTerm, " to Views | Views.size == ", views.size());
+				ReloadViewSettings(std::string(source.sBaseName), name, view);
+				views.push_back(std::move(view));
 				continue;
 			}
 			Profile profile;

@@ -10,6 +10,11 @@ struct Profile;
 // the record's value; the ten value texts are always filled.
 void ReloadSettings(std::string iniName, std::string sectionName, Profile* applyToProfile);
 
+struct ProfileView;
+
+// Reads the camera keys of the view section a_sectionName into a_view.
+void ReloadViewSettings(const std::string& a_iniName, const std::string& a_sectionName, ProfileView& a_view);
+
 struct LoadedSettings;
 
 // Reads the global settings and every profile of both INI files into

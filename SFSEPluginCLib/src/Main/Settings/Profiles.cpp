@@ -5,6 +5,7 @@
 #include "Settings/Logging.h"
 
 std::vector<Profile> Profiles;
+std::vector<ProfileView> ProfileViews;
 Profile CurrentProfile;
 
 void SaveCurrentProfile(std::int32_t iProfileIndex)

@@ -6,10 +6,14 @@
 #include <vector>
 
 #include "Settings/Profile.h"
+#include "Settings/ProfileViews.h"
 
 // Vanilla INI sections in file order, then custom INI sections in file order.
 // Names may repeat: a custom section never merges with a vanilla one.
 extern std::vector<Profile> Profiles;
+
+// Every view of both files, in load order (ProfileViews.h).
+extern std::vector<ProfileView> ProfileViews;
 
 // The active profile: a copy, independent of Profiles. Built-in defaults with
 // an empty name until one is chosen.

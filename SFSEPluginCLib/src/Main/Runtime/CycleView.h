@@ -1,0 +1,19 @@
+#pragma once
+// Views switched while driving: each press of the profile's iCycleViewHotkey
+// (not each frame it is held) applies the next view of the active profile
+// in load order, then the profile itself again (Settings/ProfileViews.h).
+// CurrentProfile holds the profile as the view in force makes it, so that
+// whatever restores the profile's values (the rear view's yaw) restores the
+// view's. Under RuntimeMutex, as the rest of the runtime.
+#include <string>
+
+// The label of the view in force; empty for the profile itself.
+extern std::string ActiveViewLabel;
+
+// After a reload made the current profile current again: the view of the
+// same label if the profile still has one, else the profile itself (a line
+// says which, only when a view was in force). Applies nothing.
+void KeepActiveViewAfterReload();
+
+// A change of vehicle starts from the profile itself.
+void ForgetActiveView() noexcept;
