@@ -25,6 +25,7 @@ namespace sim
 		constexpr int kRearViewKey = 0x51;  // Q, the default
 		constexpr int kSlowTimeKey = 0x20;  // space
 		constexpr int kChatterKey = 0xA0;   // left Shift
+		constexpr int kViewKey = 0x56;      // V, the scenario's view key
 		constexpr std::size_t kExitAnywhereLength = 7;
 
 		// What the timeline compares between steps.
@@ -325,6 +326,17 @@ namespace sim
 			later(16);
 			frame();
 		});
+		const auto press = [&](int a_key) {
+			hold(a_key, true);
+			later(16);
+			frame();
+			hold(a_key, false);
+			later(16);
+			frame();
+		};
+		step("the view key (V) pressed: the REV-8's first view, far", [&] { press(kViewKey); });
+		step("pressed again: its view wide", [&] { press(kViewKey); });
+		step("pressed a third time: the REV-8's own camera again", [&] { press(kViewKey); });
 		step("TarmacorCustom.ini edited while driving: the REV-8's yaw limit to 100", [&] {
 			edit_custom_ini(log, "REV-8", "fPlayerFirstPersonCameraPanoramicAngleLeftRight", "100", "fVehicleCameraFirstPersonMaxAbsYaw");
 		});

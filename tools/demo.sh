@@ -46,12 +46,12 @@ if [ -n "$ini_folder" ]; then
     fi
   done
 else
-  # The built-in scenario, a player's own file: logging on (the INI the
-  # plugin writes turns it off) and a profile for the drive's vehicle, the
-  # REV-8, with its own camera and without Exit Anywhere. Tarmacor.ini is
-  # left to the plugin.
-  printf '[Global]\r\nbLogging=1\r\n[REV-8]\r\nfPlayerFirstPersonCameraPanoramicAngleUp=45\r\nfPlayerFirstPersonCameraOffsetMaxY=-1.5\r\nbExitAnywhere=0\r\n' \
-    > "$plugins/TarmacorCustom.ini"
+  # The built-in scenario, a player's own file (sim/DriveCustom.ini, which
+  # the drive's test uses too): logging on (the INI the plugin writes turns
+  # it off) and a profile for the drive's vehicle, the REV-8, with its own
+  # camera, two views of it and without Exit Anywhere. Tarmacor.ini is left
+  # to the plugin.
+  cp sim/DriveCustom.ini "$plugins/TarmacorCustom.ini"
 fi
 
 run_step demo-wine-prefix "preparing the Wine prefix" ./tools/wine/prepare "$build/wineprefix"

@@ -280,8 +280,8 @@ namespace
 	TEST_F(PluginLoad, TheDemoDriveRunsThroughTheRealDll)
 	{
 		std::filesystem::copy_file(test::executable_folder() / L"Tarmacor.dll", _game.plugins() / L"Tarmacor.dll");
-		std::ofstream(_game.plugins() / L"TarmacorCustom.ini", std::ios::binary)
-			<< "[Global]\r\nbLogging=1\r\n[REV-8]\r\nfPlayerFirstPersonCameraOffsetMaxY=-1.5\r\nbExitAnywhere=0\r\n";
+		// The demo's own file: a profile for the REV-8 with two views.
+		std::filesystem::copy_file(test::executable_folder() / L"DriveCustom.ini", _game.plugins() / L"TarmacorCustom.ini");
 		const test::TempFolder folder;
 		const auto output = folder.path() / L"timeline.txt";
 		ASSERT_EQ(run(test::executable_folder() / L"SimStarfield.exe", L"--no-log", output), 0u);
@@ -301,9 +301,10 @@ namespace
 		const std::string enabled = "40 38 B5 F0 00 00 00 -> 83 BD F0 00 00 00 08";
 		const std::string disabled = "83 BD F0 00 00 00 08 -> 40 38 B5 F0 00 00 00";
 		// The first profile dump in full, each later one folded into one
-		// line: 40 lines, BEGIN and END and, for each of the two profiles,
-		// its heading and 18 keys.
-		const std::string folded = "log  | [DumpAllProfiles] the profiles dumped again: 40 lines, folded";
+		// line: 45 lines, BEGIN and END, for each of the two profiles its
+		// heading and 18 keys, the REV-8's view hotkey, and each view's
+		// heading and the one key it sets.
+		const std::string folded = "log  | [DumpAllProfiles] the profiles dumped again: 45 lines, folded";
 		// clang-format off
 		EXPECT_TRUE(ordered({
 			"data loaded", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0.3 -> -2", "Exit Anywhere bytes: " + enabled,
@@ -315,6 +316,10 @@ namespace
 			"rear view released", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: 0 -> -1.5", "Rear View deactivated",
 			"slow time held", "time multiplier: 1 -> 0.2", "applying time mult",
 			"slow time released", "time multiplier: 0.2 -> 1", "removing time mult",
+			"view key", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: -1.5 -> -3", "[CycleView] REV-8: view [far] (2 of 3)",
+			"pressed again", "setting fVehicleCameraFirstPersonMaxAbsYaw: 90 -> 150", "setting fVehicleDriverHeadTranslationMaxY:Vehicle: -3 -> -1.5",
+				"[CycleView] REV-8: view [wide] (3 of 3)",
+			"third time", "setting fVehicleCameraFirstPersonMaxAbsYaw: 150 -> 90", "[CycleView] REV-8: the profile itself (1 of 3)",
 			"edited while driving", "setting fVehicleCameraFirstPersonMaxAbsYaw: 90 -> 100",
 				"TarmacorCustom.ini changed; reloading all profiles and settings", "current profile [REV-8] could be found in Profiles; reapplying profile",
 				folded,
@@ -330,7 +335,7 @@ namespace
 			return std::count_if(lines.begin(), lines.end(), [&](const std::string& a_line) { return a_line.find(a_text) != std::string::npos; });
 		};
 		EXPECT_EQ(count("[DumpAllProfiles]  ----------------- BEGIN"), 1);
-		EXPECT_EQ(count("[DumpProfileInfo]"), 36);
+		EXPECT_EQ(count("[DumpProfileInfo]"), 39);
 		EXPECT_EQ(count(folded), 3);
 		EXPECT_THAT(lines, testing::Not(testing::Contains(testing::HasSubstr("log  | error:"))));
 		EXPECT_THAT(documents_log_entries(), testing::Contains("info: [HandleOnPostDataLoad] Installation complete"));

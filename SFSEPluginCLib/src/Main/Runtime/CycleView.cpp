@@ -101,3 +101,8 @@ void ForgetActiveView() noexcept
 {
 	ActiveViewLabel.clear();
 }
+
+void IgnoreCycleViewKeyUntilReleased() noexcept
+{
+	bCycleViewKeyWasDown = true;
+}

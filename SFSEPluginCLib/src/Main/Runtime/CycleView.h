@@ -17,3 +17,7 @@ void KeepActiveViewAfterReload();
 
 // A change of vehicle starts from the profile itself.
 void ForgetActiveView() noexcept;
+
+// A pass the runtime doesn't run (paused, out of the vehicle): a key held
+// through it must go up before it counts as a press.
+void IgnoreCycleViewKeyUntilReleased() noexcept;

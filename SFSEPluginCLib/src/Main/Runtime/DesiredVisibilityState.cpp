@@ -9,6 +9,7 @@
 #include "RE/PlayerCamera.h"
 #include "RE/ReferenceLock.h"
 #include "RE/UI.h"
+#include "Runtime/CycleView.h"
 #include "Settings/GlobalSettings.h"
 #include "Settings/Logging.h"
 #include "Settings/Profiles.h"
@@ -99,6 +100,7 @@ namespace
 		}
 		const auto gameState = [&] {
 			bPlayerNodeGotZero.store(false, std::memory_order_relaxed);
+			IgnoreCycleViewKeyUntilReleased();
 			return a_visibilityState;
 		};
 

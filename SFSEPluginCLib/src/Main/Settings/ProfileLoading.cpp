@@ -47,10 +47,9 @@ void ReloadSettings(std::string iniName, std::string sectionName, Profile* apply
 void ReloadViewSettings(const std::string& a_iniName, const std::string& a_sectionName, ProfileView& a_view)
 {
 	const SectionReading section(a_iniName, a_sectionName);
+	// Keys a view can't set are passed by.
 	for (const auto& field : ProfileFields) {
-		if (IsViewField(field)) {
-			ApplyViewFieldText(a_view, field, section.GetValue(field.sKey));
-		}
+		ApplyViewFieldText(a_view, field, section.GetValue(field.sKey));
 	}
 }
 

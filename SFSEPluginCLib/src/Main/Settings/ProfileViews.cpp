@@ -50,8 +50,13 @@ Profile ApplyView(const Profile& a_profile, const ProfileView& a_view)
 {
 	Profile viewed = a_profile;
 	for (const auto& field : ProfileFields) {
-		if (a_view.Sets(field)) {
-			viewed.*field.fValue = a_view.values.*field.fValue;
+		if (!a_view.Sets(field)) {
+			continue;
+		}
+		switch (field.eKind) {
+		case ProfileFieldKind::kHotkey: viewed.*field.iHotkey = a_view.values.*field.iHotkey; break;
+		case ProfileFieldKind::kFloat: viewed.*field.fValue = a_view.values.*field.fValue; break;
+		case ProfileFieldKind::kSwitch: viewed.*field.bSwitch = a_view.values.*field.bSwitch; break;
 		}
 	}
 	FillValueTexts(viewed);
