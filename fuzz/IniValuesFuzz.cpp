@@ -210,34 +210,6 @@ namespace
 		check(description.starts_with("0x") && description.ends_with(")"));
 		check(description.find(name.empty() ? std::string_view("(no key)") : name) != std::string::npos);
 	}
-
-	std::size_t Count(std::string_view a_text, char a_char)
-	{
-		return static_cast<std::size_t>(std::count(a_text.begin(), a_text.end(), a_char));
-	}
-
-	// The page for a_profile named and sourced by the bytes has exactly the
-	// markup of the same page with an empty name and source, and nothing that
-	// isn't UTF-8 or that XML can't hold.
-	void FuzzSvg(std::string_view a_text, Profile a_profile)
-	{
-		a_profile.sProfileName = a_text;
-		const SvgProfile named[] = { { &a_profile, a_text } };
-		const std::string page = DrawProfilesSvg(named);
-		Profile unnamed = a_profile;
-		unnamed.sProfileName.clear();
-		const SvgProfile plain[] = { { &unnamed, {} } };
-		const std::string plainPage = DrawProfilesSvg(plain);
-		for (const char markup : { '<', '>', '"', '\'' }) {
-			check(Count(page, markup) == Count(plainPage, markup));
-		}
-		check(plainPage.find("nan") == std::string::npos && plainPage.find("inf") == std::string::npos);
-		for (const char c : page) {
-			const auto byte = static_cast<std::uint8_t>(c);
-			check(byte >= 0x20 || byte == '\n' || byte == '\t' || byte == '\r');
-			check(byte != 0xC0 && byte != 0xC1 && byte < 0xF5);
-		}
-	}
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* a_data, std::size_t a_size)
@@ -247,9 +219,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* a_data, std::size_t a_
 	FuzzInteger(text);
 	FuzzFloat(text);
 	FuzzSwitch(text);
-	const Profile profile = FuzzProfile(text);
+	FuzzProfile(text);
 	FuzzKey(text);
 	FuzzHotkeyDescription({ a_data, a_size });
-	FuzzSvg(text, profile);
 	return 0;
 }

@@ -189,18 +189,32 @@ namespace
 	}
 	INSTANTIATE_TEST_SUITE_P(Ways, EditorSaves, testing::ValuesIn(kEditorSaves), [](const auto& a_info) { return std::string(a_info.param.name); });
 
-	// The thread doesn't watch: only the save asks it to read, and it waits
-	// for the editor to let go instead of reading nothing from the file.
-	TEST_F(IniThread, ASaveWhileAnEditorHoldsTheFileWaitsUntilItIsFree)
+	// An editor holds TarmacorCustom.ini, shared with nobody, and has written
+	// the yaw limit 95 through it; then the game saves. The thread doesn't
+	// watch: only the save asks it to read.
+	class HeldFile : public IniThread
 	{
-		IniFileThreadOptions options;
-		options.bWatchFolder = false;
-		Start(options);
-		const HANDLE held = ::CreateFileW(Custom().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-		ASSERT_NE(held, INVALID_HANDLE_VALUE);
-		WriteHeld(held, CustomText(95));
-		AdvanceMs(3001);
-		sim::save_game();
+	protected:
+		HANDLE HoldTheFileAndSave(unsigned long a_heldForAtMostMs = IniFileThreadOptions{}.iHeldForAtMostMs)
+		{
+			IniFileThreadOptions options;
+			options.bWatchFolder = false;
+			options.iHeldForAtMostMs = a_heldForAtMostMs;
+			Start(options);
+			const HANDLE held = ::CreateFileW(Custom().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+			EXPECT_NE(held, INVALID_HANDLE_VALUE);
+			WriteHeld(held, CustomText(95));
+			AdvanceMs(3001);
+			sim::save_game();
+			return held;
+		}
+	};
+
+	// The thread waits for the editor to let go instead of reading nothing
+	// from the file.
+	TEST_F(HeldFile, ASaveWaitsUntilTheFileIsFree)
+	{
+		const HANDLE held = HoldTheFileAndSave();
 		ASSERT_TRUE(DriveUntil([&] { return Logged(kHeldYet); }));
 		EXPECT_EQ(Yaw(), 120.0f);
 		EXPECT_EQ(Profiles.size(), 2u);
@@ -213,17 +227,9 @@ namespace
 
 	// Held past the bound: the reload is given up, the set in force stays;
 	// the next save reads the file once it is free.
-	TEST_F(IniThread, AFileHeldPastTheBoundIsGivenUpAndTheSetInForceStays)
+	TEST_F(HeldFile, PastTheBoundTheReloadIsGivenUpAndTheSetInForceStays)
 	{
-		IniFileThreadOptions options;
-		options.bWatchFolder = false;
-		options.iHeldForAtMostMs = 300;
-		Start(options);
-		const HANDLE held = ::CreateFileW(Custom().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-		ASSERT_NE(held, INVALID_HANDLE_VALUE);
-		WriteHeld(held, CustomText(95));
-		AdvanceMs(3001);
-		sim::save_game();
+		const HANDLE held = HoldTheFileAndSave(300);
 		ASSERT_TRUE(WaitForReloads());
 		EXPECT_TRUE(Logged("error: [WatchIniFiles] can't reload | TarmacorCustom.ini is held open by another program; the settings in force stay"));
 		EXPECT_EQ(Count(kReading), 0);

@@ -27,30 +27,14 @@
 #include "Settings/DefaultIni.h"
 #include "Settings/IniFile.h"
 #include "Settings/ProfileLoading.h"
+#include "Timing.h"
 #include "sim/GameFolder.h"
 
 namespace
 {
-	using Clock = std::chrono::steady_clock;
-
-	struct Times
-	{
-		double dMedian;
-		double dLongest;
-	};
-
-	Times Summarize(std::vector<double> a_milliseconds)
-	{
-		std::sort(a_milliseconds.begin(), a_milliseconds.end());
-		return { a_milliseconds[a_milliseconds.size() / 2], a_milliseconds.back() };
-	}
-
-	double Milliseconds(const std::function<void()>& a_run)
-	{
-		const auto start = Clock::now();
-		a_run();
-		return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-	}
+	using bench::Milliseconds;
+	using bench::Summarize;
+	using bench::Times;
 
 	void WriteProfiles(const std::filesystem::path& a_plugins, int a_count)
 	{
