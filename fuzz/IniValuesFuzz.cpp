@@ -8,8 +8,8 @@
 //   the result: each reads back whole, and each field holds what the checker
 //   said it would;
 // - the bytes as a key (the closest profile key), a hotkey code (its
-//   description) and a profile's name and source on the SVG page, where no
-//   markup may come through from them.
+//   description) and a profile's name and source and a view's label on the
+//   SVG page, where no markup may come through from them.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -216,17 +216,17 @@ namespace
 		return static_cast<std::size_t>(std::count(a_text.begin(), a_text.end(), a_char));
 	}
 
-	// The page for a_profile named and sourced by the bytes has exactly the
-	// markup of the same page with an empty name and source, and nothing that
-	// isn't UTF-8 or that XML can't hold.
+	// The page for a_profile and a view of it, named, sourced and labelled by
+	// the bytes, has exactly the markup of the same page with an empty name,
+	// source and label, and nothing that isn't UTF-8 or that XML can't hold.
 	void FuzzSvg(std::string_view a_text, Profile a_profile)
 	{
 		a_profile.sProfileName = a_text;
-		const SvgProfile named[] = { { &a_profile, a_text } };
+		const SvgProfile named[] = { { &a_profile, a_text, {} }, { &a_profile, a_text, a_text } };
 		const std::string page = DrawProfilesSvg(named);
 		Profile unnamed = a_profile;
 		unnamed.sProfileName.clear();
-		const SvgProfile plain[] = { { &unnamed, {} } };
+		const SvgProfile plain[] = { { &unnamed, {}, {} }, { &unnamed, {}, std::string_view() } };
 		const std::string plainPage = DrawProfilesSvg(plain);
 		for (const char markup : { '<', '>', '"', '\'' }) {
 			check(Count(page, markup) == Count(plainPage, markup));
