@@ -78,6 +78,21 @@ namespace
 			return warnings;
 		}
 
+		// The lines under a_heading, up to the next empty one.
+		static std::vector<std::string> Block(const std::string& a_out, std::string_view a_heading)
+		{
+			std::vector<std::string> lines;
+			const auto at = a_out.find("\n" + std::string(a_heading) + "\n");
+			if (at == std::string::npos) {
+				return lines;
+			}
+			std::istringstream rest(a_out.substr(at + a_heading.size() + 2));
+			for (std::string line; std::getline(rest, line) && !line.empty();) {
+				lines.push_back(line);
+			}
+			return lines;
+		}
+
 		sim::GameFolder game;
 	};
 
@@ -131,6 +146,23 @@ namespace
 			"Tarmacor.ini [Default] iCompanionChatterHotkey: is 0x51 (Q) like iRearViewHotkey: one key for two features" },
 		{ "NoProfileAtAll", { "[Global]", "bLogging=0" }, {},
 			"Tarmacor.ini: holds no profile, nor does TarmacorCustom.ini: the plugin leaves the game's camera settings as they are" },
+		// Views: a view section is never taken for a profile.
+		{ "ViewOfNoProfile", { "[Default]", "[REV-8]" }, { "[rev-8 #far]", "fPlayerFirstPersonCameraOffsetMaxZ=0.9" },
+			"TarmacorCustom.ini [rev-8 #far]: is a view of [rev-8], but there is no profile [rev-8]: the plugin never uses it (did you mean [REV-8 #far]? Names match exactly)" },
+		{ "ProfileKeyInAView", { "[Default]", "iCycleViewHotkey=0x56", "[Default #high]", "bSmartAim=0", "fPlayerFirstPersonCameraOffsetMaxZ=0.9" }, {},
+			"Tarmacor.ini [Default #high] bSmartAim: is not a camera key: a view sets only the six offsets and four angles, so the plugin ignores it here and the value of [Default] applies" },
+		{ "UnknownKeyInAView", { "[Default]", "iCycleViewHotkey=0x56" }, { "[Default #high]", "fPlayerFirstPersonCameraOfsetMaxZ=0.9" },
+			"TarmacorCustom.ini [Default #high] fPlayerFirstPersonCameraOfsetMaxZ: unknown key, the plugin ignores it; did you mean fPlayerFirstPersonCameraOffsetMaxZ?" },
+		{ "ViewValueThatIsNoNumber", { "[Default]", "iCycleViewHotkey=0x56", "[Default #high]", "fPlayerFirstPersonCameraOffsetMaxZ=up" }, {},
+			"Tarmacor.ini [Default #high] fPlayerFirstPersonCameraOffsetMaxZ: \"up\" is not a number the plugin reads; the value of [Default] applies" },
+		{ "ViewsWithoutTheirHotkey", { "[Default]", "[Default #high]", "[REV-8]", "iCycleViewHotkey=0x56", "[REV-8 #far]" }, { "[Default #low]" },
+			"Tarmacor.ini [Default] iCycleViewHotkey: no key is set, so the plugin never shows the views high, low of [Default]: set it to the key that steps through the profile and its views, such as 0x56 (V)" },
+		{ "ViewHotkeyForTwoFeatures", { "[Default]", "iCycleViewHotkey=0x51" }, {},
+			"Tarmacor.ini [Default] iCycleViewHotkey: is 0x51 (Q) like iRearViewHotkey: one key for two features" },
+		{ "ViewLabelGivenTwice", { "[Default]", "iCycleViewHotkey=0x56", "[Default #high]" }, { "[Default #high]" },
+			"TarmacorCustom.ini [Default #high]: [Default] already has a view labelled high, in Tarmacor.ini: give each view a label of its own, the view hotkey tells views apart by their labels" },
+		{ "ViewWithoutALabel", { "[Default]", "iCycleViewHotkey=0x56", "[Default #]" }, {},
+			"Tarmacor.ini [Default #]: has no label after \" #\": give it one, the view hotkey tells views apart by their labels" },
 	};
 
 	void PrintTo(const WarningCase& a_case, std::ostream* a_out)
@@ -189,6 +221,42 @@ namespace
 		EXPECT_THAT(row(custom, "bSmartAim"), testing::MatchesRegex(" *bSmartAim *= 0 \\(off\\) *TarmacorCustom.ini"));
 		EXPECT_THAT(row(custom, "iRearViewHotkey"), testing::MatchesRegex(" *iRearViewHotkey *= 0x51 \\(Q\\) *built-in default"));
 		EXPECT_THAT(out, HasSubstr("\nNo warnings: the plugin reads every value as written.\n"));
+		// Without views, as before them: the eighteen keys, and no word of
+		// the key a player adds for views.
+		EXPECT_EQ(Block(out, "  1. [Default] from Tarmacor.ini").size(), 18u);
+		EXPECT_EQ(Block(out, "  2. [REV-8] from TarmacorCustom.ini").size(), 18u);
+		EXPECT_THAT(out, testing::Not(HasSubstr("iCycleViewHotkey")));
+	}
+
+	// Views of both files under the profile of their name, in load order;
+	// each camera value from the view or, as the profile has it, from the
+	// profile; the SVG draws them too.
+	TEST_F(IniChecker, ViewsShowUnderTheirProfileWithWhereEachValueComesFrom)
+	{
+		Write("Tarmacor.ini", { "[Default]", "fPlayerFirstPersonCameraOffsetMaxZ=0.7", "[REV-8 #far]", "fPlayerFirstPersonCameraPanoramicAngleUp=45" });
+		Write("TarmacorCustom.ini", { "[REV-8]", "iCycleViewHotkey=0x56", "fPlayerFirstPersonCameraOffsetMinY=-0.3", "[REV-8 #near]", "fPlayerFirstPersonCameraOffsetMaxZ=0.2" });
+		const auto run = Run({ "--svg", "camera.svg" });
+		EXPECT_EQ(run.iExit, 0) << run.sOut;
+		const auto& out = run.sOut;
+		EXPECT_THAT(out, HasSubstr("Profiles, in load order: 2\n"));
+		EXPECT_EQ(Block(out, "  1. [Default] from Tarmacor.ini").size(), 18u);
+		const auto profile = Block(out, "  2. [REV-8] from TarmacorCustom.ini");
+		ASSERT_EQ(profile.size(), 19u) << out;
+		EXPECT_THAT(profile.back(), testing::MatchesRegex(" *iCycleViewHotkey *= 0x56 \\(V\\) *TarmacorCustom.ini"));
+		const auto farView = Block(out, "    2.1 [REV-8 #far] from Tarmacor.ini");
+		const auto nearView = Block(out, "    2.2 [REV-8 #near] from TarmacorCustom.ini");
+		ASSERT_EQ(farView.size(), 11u) << out;
+		ASSERT_EQ(nearView.size(), 11u) << out;
+		EXPECT_EQ(farView[0], "      A view of [REV-8], never a profile: a vehicle named \"REV-8 #far\" would not match it, as vehicle names with \" #\" are not known in the game.");
+		// The rows in ProfileFields' order: MaxZ third, MinY fifth, Up seventh.
+		EXPECT_THAT(farView[3], testing::MatchesRegex(" *fPlayerFirstPersonCameraOffsetMaxZ *= 0.55 *profile, built-in default"));
+		EXPECT_THAT(farView[5], testing::MatchesRegex(" *fPlayerFirstPersonCameraOffsetMinY *= -0.3 *profile, TarmacorCustom.ini"));
+		EXPECT_THAT(farView[7], testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= 45 *view, Tarmacor.ini \\(the game's minimum pitch: -45\\)"));
+		EXPECT_THAT(nearView[3], testing::MatchesRegex(" *fPlayerFirstPersonCameraOffsetMaxZ *= 0.2 *view, TarmacorCustom.ini"));
+		EXPECT_THAT(nearView[7], testing::MatchesRegex(" *fPlayerFirstPersonCameraPanoramicAngleUp *= 90 *profile, built-in default .*"));
+		const auto svg = ReadFile(game.root() / "camera.svg");
+		EXPECT_THAT(svg, HasSubstr(">[REV-8 #near] from TarmacorCustom.ini, a view of [REV-8]<"));
+		EXPECT_THAT(svg, HasSubstr(">Z: min 0, max 0.2<"));
 	}
 
 	TEST_F(IniChecker, ReadsWithoutWritingAnything)

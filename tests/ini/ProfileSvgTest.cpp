@@ -134,6 +134,26 @@ namespace
 		EXPECT_EQ(panels, 2u);
 	}
 
+	// A view's panel follows its profile's, set in, titled with the section's
+	// name (the label escaped) and drawn from the values the view makes.
+	TEST(ProfileSvg, AViewIsDrawnUnderItsProfileSetIn)
+	{
+		const Profile profile = MakeProfile("REV-8", false);
+		Profile viewed = profile;
+		viewed.fPlayerFirstPersonCameraPanoramicAngleLeftRight = 150.0f;
+		const SvgProfile entries[] = { { &profile, "TarmacorCustom.ini" }, { &viewed, "Tarmacor.ini", "far <&>" } };
+		const std::string page = DrawProfilesSvg(entries);
+		EXPECT_EQ(FindMalformation(page), "");
+		const auto profileTitle = page.find(">[REV-8] from TarmacorCustom.ini<");
+		const auto viewPanel = page.find("<g transform=\"translate(30.0 0)\">\n<rect x=\"10.0\" y=\"354.0\"");
+		const auto viewTitle = page.find(">[REV-8 #far &lt;&amp;&gt;] from Tarmacor.ini, a view of [REV-8]<");
+		EXPECT_LT(profileTitle, viewPanel);
+		EXPECT_LT(viewPanel, viewTitle);
+		EXPECT_NE(viewTitle, std::string::npos);
+		EXPECT_NE(page.find("Look around \u00B1150\u00B0", viewTitle), std::string::npos);
+		EXPECT_NE(page.find("width=\"790\""), std::string::npos);
+	}
+
 	TEST(ProfileSvg, AnEmptyListIsStillAPage)
 	{
 		const std::string page = DrawProfilesSvg({});

@@ -1,5 +1,6 @@
 #include "IniCheck.h"
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -67,6 +68,13 @@ namespace
 		return false;
 	}
 
+	enum class SectionKind
+	{
+		kGlobal,
+		kProfile,
+		kView,
+	};
+
 	class Checker
 	{
 	public:
@@ -76,7 +84,12 @@ namespace
 
 		void Warn(const IniSource& a_file, std::string_view a_section, std::string_view a_key, std::string a_message)
 		{
-			_check.warnings.push_back({ a_file.sFileName, std::string(a_section), std::string(a_key), std::move(a_message) });
+			Warn(a_file.sFileName, a_section, a_key, std::move(a_message));
+		}
+
+		void Warn(std::string_view a_fileName, std::string_view a_section, std::string_view a_key, std::string a_message)
+		{
+			_check.warnings.push_back({ std::string(a_fileName), std::string(a_section), std::string(a_key), std::move(a_message) });
 		}
 
 		// One value: whether the plugin takes it from the file, and a
@@ -111,11 +124,13 @@ namespace
 		}
 
 		// Keys the plugin doesn't read in this section: unknown ones (with
-		// the likely meant one), those of the other kind of section, repeats.
-		void CheckKeys(const IniSource& a_file, const std::string& a_section, const std::vector<std::string>& a_keys, bool a_globalSection)
+		// the likely meant one), those of another kind of section, repeats.
+		// a_viewOf: for a view, its profile's name.
+		void CheckKeys(const IniSource& a_file, const std::string& a_section, const std::vector<std::string>& a_keys, SectionKind a_kind, std::string_view a_viewOf = {})
 		{
+			const bool globalSection = a_kind == SectionKind::kGlobal;
 			std::vector<std::string_view> known;
-			if (a_globalSection) {
+			if (globalSection) {
 				for (const auto& global : GlobalKeys) {
 					known.push_back(global.sKey);
 				}
@@ -131,14 +146,18 @@ namespace
 				}
 				WarnIfRepeated(a_file, a_section, a_keys, i);
 				const bool isGlobal = FindGlobalKey(key) != nullptr;
-				const bool isProfile = FindProfileFieldIgnoringCase(key) != nullptr;
-				if (a_globalSection ? isGlobal : isProfile) {
+				const auto* field = FindProfileFieldIgnoringCase(key);
+				const bool isProfile = field != nullptr;
+				if (globalSection ? isGlobal : isProfile && (a_kind == SectionKind::kProfile || IsViewField(*field))) {
 					continue;
 				}
-				if (a_globalSection && isProfile) {
+				if (globalSection && isProfile) {
 					Warn(a_file, a_section, key, "is a profile setting; in [Global] the plugin ignores it (put it into a profile such as [Default])");
-				} else if (!a_globalSection && isGlobal) {
-					Warn(a_file, a_section, key, "is a [Global] setting; in a profile the plugin ignores it");
+				} else if (isProfile) {
+					// A view's key a view doesn't set.
+					Warn(a_file, a_section, key, fmt::format("is not a camera key: a view sets only the six offsets and four angles, so the plugin ignores it here and the value of [{}] applies", a_viewOf));
+				} else if (isGlobal) {
+					Warn(a_file, a_section, key, a_kind == SectionKind::kView ? "is a [Global] setting; in a view the plugin ignores it" : "is a [Global] setting; in a profile the plugin ignores it");
 				} else if (const auto closest = FindClosestKey(key, known)) {
 					Warn(a_file, a_section, key, fmt::format("unknown key, the plugin ignores it; did you mean {}?", *closest));
 				} else {
@@ -328,6 +347,7 @@ namespace
 			{ "iShowTimeEffectHotkey", a_profile.iShowTimeEffectHotkey, a_profile.bSmartAim },
 			{ "iRearViewHotkey", a_profile.iRearViewHotkey, a_profile.bRearView },
 			{ "iCompanionChatterHotkey", a_profile.iCompanionChatterHotkey, a_profile.bCompanionChatter },
+			{ "iCycleViewHotkey", a_profile.iCycleViewHotkey, a_profile.iCycleViewHotkey != 0 },
 		};
 		for (std::size_t i = 0; i < std::size(hotkeys); ++i) {
 			for (std::size_t j = i + 1; j < std::size(hotkeys); ++j) {
@@ -335,6 +355,81 @@ namespace
 					a_checker.Warn(a_file, a_profile.sProfileName, hotkeys[j].sKey, fmt::format("is {} like {}: one key for two features", DescribeHotkey(hotkeys[j].iCode), hotkeys[i].sKey));
 				}
 			}
+		}
+	}
+
+	// A view section named alike to an earlier one of its file reads that
+	// one's keys, as a profile's does; across files each is a view of its
+	// own (a label given twice is told about with the views).
+	bool ReadsAnotherSection(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const EarlierSections& a_earlier)
+	{
+		const auto* earlier = a_earlier.Find(a_file, a_name);
+		if (!earlier || earlier->first != &a_file) {
+			return false;
+		}
+		if (earlier->second != a_name) {
+			a_checker.Warn(a_file, a_name, {}, fmt::format("differs from [{0}] only in case: within one file the plugin finds only the first of them, so this view reads the keys of [{0}]", earlier->second));
+		}
+		return true;
+	}
+
+	// Blanks at either end of a name, as a slip before " #" leaves them.
+	std::string_view TrimBlanks(std::string_view a_text) noexcept
+	{
+		const auto first = a_text.find_first_not_of(" \t");
+		if (first == std::string_view::npos) {
+			return {};
+		}
+		return a_text.substr(first, a_text.find_last_not_of(" \t") - first + 1);
+	}
+
+	// Each view finds its profile, the first named exactly as the part
+	// before " #"; what keeps a view from being seen is told here.
+	void AttachViews(Checker& a_checker, IniCheck& a_check)
+	{
+		auto& profiles = a_check.profiles;
+		std::vector<std::vector<const CheckedView*>> viewsOf(profiles.size());
+		for (auto& checked : a_check.views) {
+			const auto& view = checked.view;
+			const auto file = GetValueSourceText(checked.eFile);
+			for (std::size_t i = 0; i < profiles.size() && !checked.iProfile; ++i) {
+				if (profiles[i].profile.sProfileName == view.sProfileName) {
+					checked.iProfile = i;
+				}
+			}
+			if (!checked.iProfile) {
+				std::string message = fmt::format("is a view of [{0}], but there is no profile [{0}]: the plugin never uses it", view.sProfileName);
+				for (const auto& profile : profiles) {
+					if (EqualsIgnoringCase(TrimBlanks(profile.profile.sProfileName), TrimBlanks(view.sProfileName))) {
+						message += fmt::format(" (did you mean [{} #{}]? Names match exactly)", profile.profile.sProfileName, view.sLabel);
+						break;
+					}
+				}
+				a_checker.Warn(file, checked.sSection, {}, std::move(message));
+				continue;
+			}
+			auto& siblings = viewsOf[*checked.iProfile];
+			if (view.sLabel.empty()) {
+				a_checker.Warn(file, checked.sSection, {}, "has no label after \" #\": give it one, the view hotkey tells views apart by their labels");
+			} else if (const auto same = std::find_if(siblings.begin(), siblings.end(), [&](const CheckedView* a_other) { return a_other->view.sLabel == view.sLabel; });
+					   same != siblings.end()) {
+				a_checker.Warn(file, checked.sSection, {}, fmt::format("[{}] already has a view labelled {}, in {}: give each view a label of its own, the view hotkey tells views apart by their labels", view.sProfileName, view.sLabel, GetValueSourceText((*same)->eFile)));
+			}
+			siblings.push_back(&checked);
+		}
+		for (std::size_t i = 0; i < profiles.size(); ++i) {
+			const auto& profile = profiles[i].profile;
+			if (viewsOf[i].empty() || profile.iCycleViewHotkey != 0) {
+				continue;
+			}
+			std::string labels;
+			for (const auto* view : viewsOf[i]) {
+				labels += labels.empty() ? "" : ", ";
+				labels += view->view.sLabel;
+			}
+			a_checker.Warn(GetValueSourceText(profiles[i].eFile), profile.sProfileName, "iCycleViewHotkey",
+				fmt::format("no key is set, so the plugin never shows the view{} {} of [{}]: set it to the key that steps through the profile and its views, such as 0x56 (V)",
+					viewsOf[i].size() == 1 ? "" : "s", labels, profile.sProfileName));
 		}
 	}
 }
@@ -348,7 +443,7 @@ namespace
 	{
 		CheckedProfile profile{ a_profile, a_file.eSource, {} };
 		if (!a_readsAnother) {
-			a_checker.CheckKeys(a_file, a_name, a_reading.GetKeys(), false);
+			a_checker.CheckKeys(a_file, a_name, a_reading.GetKeys(), SectionKind::kProfile);
 		}
 		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
 			const auto& field = ProfileFields[i];
@@ -361,6 +456,23 @@ namespace
 			WarnIfHotkeysShared(a_checker, a_file, profile.profile);
 		}
 		return profile;
+	}
+
+	// One view as the plugin read it; its keys checked against what a view
+	// takes, and a value it doesn't take leaves its profile's.
+	CheckedView CheckViewSection(Checker& a_checker, const IniSource& a_file, const std::string& a_name, const SectionReading& a_reading,
+		bool a_readsAnother, const ProfileView& a_view)
+	{
+		if (!a_readsAnother) {
+			a_checker.CheckKeys(a_file, a_name, a_reading.GetKeys(), SectionKind::kView, a_view.sProfileName);
+			for (const auto& field : ProfileFields) {
+				if (IsViewField(field)) {
+					a_checker.CheckValue(a_file, a_name, field.sKey, GetValueKind(field), a_reading.GetValue(field.sKey), HasKey(a_reading.GetKeys(), field.sKey),
+						fmt::format("the value of [{}] applies", a_view.sProfileName));
+				}
+			}
+		}
+		return { a_view, a_file.eSource, a_name, std::nullopt };
 	}
 
 	// What a missing Tarmacor.ini will hold: the plugin writes it on its
@@ -416,6 +528,7 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 	// The same walk as the reload's, so that the i-th profile found here is
 	// the plugin's i-th.
 	std::size_t iProfileIndex = 0;
+	std::size_t iViewIndex = 0;
 	EarlierSections earlier;
 	for (const auto* file : { &vanilla, &custom }) {
 		if (!file->bFound) {
@@ -426,12 +539,22 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 				checker.Warn(*file, {}, {}, "has a section without a name ([]); the plugin skips it");
 				continue;
 			}
+			const auto& reading = readings.Get(file->sBaseName, name);
+			if (SplitViewSectionName(name)) {
+				const bool readsAnother = ReadsAnotherSection(checker, *file, name, earlier);
+				earlier.Add(*file, name);
+				if (iViewIndex >= ProfileViews.size()) {
+					check.sError = "the plugin read fewer views than the files hold";
+					return check;
+				}
+				check.views.push_back(CheckViewSection(checker, *file, name, reading, readsAnother, ProfileViews[iViewIndex++]));
+				continue;
+			}
 			const bool readsAnother = WarnIfNamedAlike(checker, *file, name, earlier);
 			earlier.Add(*file, name);
-			const auto& reading = readings.Get(file->sBaseName, name);
 			if (IsGlobalSectionName(name)) {
 				if (!readsAnother) {
-					checker.CheckKeys(*file, name, reading.GetKeys(), true);
+					checker.CheckKeys(*file, name, reading.GetKeys(), SectionKind::kGlobal);
 				}
 				continue;
 			}
@@ -442,10 +565,11 @@ IniCheck CheckIniFiles(const std::string& a_folder)
 			check.profiles.push_back(CheckProfileSection(checker, *file, name, reading, readsAnother, Profiles[iProfileIndex++]));
 		}
 	}
-	if (iProfileIndex != Profiles.size()) {
-		check.sError = "the plugin read more profiles than the files hold";
+	if (iProfileIndex != Profiles.size() || iViewIndex != ProfileViews.size()) {
+		check.sError = iProfileIndex != Profiles.size() ? "the plugin read more profiles than the files hold" : "the plugin read more views than the files hold";
 		return check;
 	}
+	AttachViews(checker, check);
 	if (check.profiles.empty()) {
 		checker.Warn(vanilla, {}, {}, "holds no profile, nor does TarmacorCustom.ini: the plugin leaves the game's camera settings as they are");
 	}

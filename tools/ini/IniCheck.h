@@ -1,16 +1,18 @@
 #pragma once
-// What the plugin makes of the INI files in one plugin folder: its profiles
-// and global settings as its own settings code reads them, where each value
-// comes from, and everything it will ignore or read otherwise than a player
-// probably meant. Reads only; writes nothing.
+// What the plugin makes of the INI files in one plugin folder: its profiles,
+// their views and the global settings as its own settings code reads them,
+// where each value comes from, and everything it will ignore or read
+// otherwise than a player probably meant. Reads only; writes nothing.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Settings/Profile.h"
 #include "Settings/ProfileFields.h"
+#include "Settings/ProfileViews.h"
 
 enum class ValueSource
 {
@@ -29,6 +31,18 @@ struct CheckedProfile
 	// By row of ProfileFields: the file, or the built-in default when the
 	// file gives no value the plugin takes.
 	std::array<ValueSource, ProfileFields.size()> eSources;
+};
+
+// A view section ("[REV-8 #far]") as the plugin reads it.
+struct CheckedView
+{
+	ProfileView view;  // the values it sets, and which
+	ValueSource eFile;
+	std::string sSection;
+	// The profile it changes, by index into IniCheck::profiles: the first of
+	// its name, the one a vehicle of that name gets. None: no profile has
+	// the name, and the view is never used.
+	std::optional<std::size_t> iProfile;
 };
 
 struct CheckedGlobals
@@ -62,6 +76,8 @@ struct IniCheck
 	// In load order; a missing Tarmacor.ini counts as the one the plugin
 	// writes on its next start.
 	std::vector<CheckedProfile> profiles;
+	// In load order.
+	std::vector<CheckedView> views;
 	std::vector<IniWarning> warnings;
 	// Not empty when the files can't be read: nothing else is then set.
 	std::string sError;

@@ -1,11 +1,13 @@
 #include "IniReport.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <fmt/format.h>
 
 #include "IniValues.h"
 #include "KeyNames.h"
+#include "Settings/ProfileViews.h"
 
 namespace
 {
@@ -36,15 +38,54 @@ namespace
 		return longest;
 	}
 
-	void PrintProfile(std::ostream& a_out, const CheckedProfile& a_profile, std::size_t a_index)
+	void PrintRow(std::ostream& a_out, std::string_view a_indent, const Profile& a_values, const ProfileField& a_field, std::string_view a_source)
 	{
-		a_out << fmt::format("\n  {}. [{}] from {}\n", a_index + 1, a_profile.profile.sProfileName, GetValueSourceText(a_profile.eFile));
-		const auto width = LongestProfileKey();
+		const auto gameValue = DescribeGameValue(a_values, a_field);
+		a_out << fmt::format("{}{:<{}} = {:<18} {}{}\n", a_indent, a_field.sKey, LongestProfileKey(), DescribeFieldValue(a_values, a_field), a_source,
+			gameValue.empty() ? "" : fmt::format(" ({})", gameValue));
+	}
+
+	// A view's heading, the line saying what a section named so is, and its
+	// camera values: with its profile, each from the view or the profile;
+	// without one, those it sets.
+	void PrintView(std::ostream& a_out, const CheckedView& a_view, const CheckedProfile* a_profile, std::string_view a_number)
+	{
+		const auto& view = a_view.view;
+		const auto file = GetValueSourceText(a_view.eFile);
+		a_out << fmt::format("\n    {}[{}] from {}\n", a_number, a_view.sSection, file);
+		a_out << fmt::format("      A view of [{}], never a profile: a vehicle named \"{}\" would not match it, as vehicle names with \" #\" are not known in the game.\n",
+			view.sProfileName, a_view.sSection);
+		const auto viewed = a_profile ? ApplyView(a_profile->profile, view) : view.values;
 		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
 			const auto& field = ProfileFields[i];
-			const auto gameValue = DescribeGameValue(a_profile.profile, field);
-			a_out << fmt::format("    {:<{}} = {:<18} {}{}\n", field.sKey, width, DescribeFieldValue(a_profile.profile, field), GetValueSourceText(a_profile.eSources[i]),
-				gameValue.empty() ? "" : fmt::format(" ({})", gameValue));
+			if (!IsViewField(field) || (!a_profile && !view.Sets(field))) {
+				continue;
+			}
+			const auto source = view.Sets(field) ? fmt::format("view, {}", file) : fmt::format("profile, {}", GetValueSourceText(a_profile->eSources[i]));
+			PrintRow(a_out, "      ", viewed, field, source);
+		}
+	}
+
+	void PrintProfile(std::ostream& a_out, const IniCheck& a_check, std::size_t a_index)
+	{
+		const auto& profile = a_check.profiles[a_index];
+		std::vector<const CheckedView*> views;
+		for (const auto& view : a_check.views) {
+			if (view.iProfile == a_index) {
+				views.push_back(&view);
+			}
+		}
+		a_out << fmt::format("\n  {}. [{}] from {}\n", a_index + 1, profile.profile.sProfileName, GetValueSourceText(profile.eFile));
+		for (std::size_t i = 0; i < ProfileFields.size(); ++i) {
+			const auto& field = ProfileFields[i];
+			// A key a player adds shows where it is set, or needed.
+			if (field.bAddedByPlayer && profile.eSources[i] == ValueSource::kBuiltInDefault && views.empty()) {
+				continue;
+			}
+			PrintRow(a_out, "    ", profile.profile, field, GetValueSourceText(profile.eSources[i]));
+		}
+		for (std::size_t i = 0; i < views.size(); ++i) {
+			PrintView(a_out, *views[i], &profile, fmt::format("{}.{} ", a_index + 1, i + 1));
 		}
 	}
 
@@ -81,8 +122,20 @@ void PrintIniReport(const IniCheck& a_check, std::ostream& a_out)
 		a_out << fmt::format("  A vehicle gets the first profile named exactly as the vehicle (case matters); any other vehicle gets [{}], the first profile.\n",
 			a_check.profiles.front().profile.sProfileName);
 	}
+	if (!a_check.views.empty()) {
+		a_out << "  A section [NAME #LABEL] is the view LABEL of the profile NAME: it sets camera keys only, and the profile's iCycleViewHotkey steps through the profile and its views while you drive.\n";
+	}
 	for (std::size_t i = 0; i < a_check.profiles.size(); ++i) {
-		PrintProfile(a_out, a_check.profiles[i], i);
+		PrintProfile(a_out, a_check, i);
+	}
+	const auto unused = std::count_if(a_check.views.begin(), a_check.views.end(), [](const CheckedView& a_view) { return !a_view.iProfile; });
+	if (unused != 0) {
+		a_out << fmt::format("\nViews of no profile, never used: {}\n", unused);
+		for (const auto& view : a_check.views) {
+			if (!view.iProfile) {
+				PrintView(a_out, view, nullptr, "");
+			}
+		}
 	}
 
 	if (a_check.warnings.empty()) {

@@ -48,7 +48,9 @@ std::string DescribeSwitch(bool a_on)
 std::string DescribeFieldValue(const Profile& a_profile, const ProfileField& a_field)
 {
 	switch (a_field.eKind) {
-	case ProfileFieldKind::kHotkey: return DescribeHotkey(a_profile.*a_field.iHotkey);
+	case ProfileFieldKind::kHotkey:
+		// A key a player adds has no built-in key: it is off until set.
+		return a_field.bAddedByPlayer && a_profile.*a_field.iHotkey == 0 ? "0 (off)" : DescribeHotkey(a_profile.*a_field.iHotkey);
 	case ProfileFieldKind::kFloat: return fmt::format("{}", a_profile.*a_field.fValue);
 	case ProfileFieldKind::kSwitch: return DescribeSwitch(a_profile.*a_field.bSwitch);
 	}

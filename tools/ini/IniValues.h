@@ -33,7 +33,8 @@ IniValueKind GetValueKind(const ProfileField& a_field) noexcept;
 // Whether a text read so gives the value (rather than the default).
 bool TakesValueFromText(ValueReading a_reading) noexcept;
 
-// "0x51 (Q)", "-0.58", "1 (on)".
+// "0x51 (Q)", "-0.58", "1 (on)"; "0 (off)" for a hotkey a player adds that
+// isn't set.
 std::string DescribeFieldValue(const Profile& a_profile, const ProfileField& a_field);
 std::string DescribeSwitch(bool a_on);
 

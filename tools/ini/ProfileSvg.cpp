@@ -16,6 +16,8 @@ namespace
 	constexpr double PanelHeight = 330.0;
 	constexpr double PanelGap = 14.0;
 	constexpr double Margin = 10.0;
+	// How far a view's panel is set in under its profile's.
+	constexpr double ViewIndent = 30.0;
 	constexpr double Radius = 90.0;
 	constexpr double Pi = 3.14159265358979323846;
 
@@ -23,6 +25,7 @@ namespace
 		"text{font-family:sans-serif;font-size:12px;fill:#222}"
 		".title{font-size:15px;font-weight:bold}"
 		".panel{fill:#f6f6f4;stroke:#bbb}"
+		".view{fill:#eef3f8;stroke:#9ab}"
 		".car{fill:#8a8f99;stroke:#444}"
 		".axis{stroke:#999;stroke-dasharray:3 3}"
 		".look{fill:#3b82c4;fill-opacity:0.35;stroke:#3b82c4}"
@@ -229,15 +232,22 @@ namespace
 
 	void DrawPanel(Page& a_page, const SvgProfile& a_entry, double a_top)
 	{
-		a_page.Write("<g>\n<rect x=\"{:.1f}\" y=\"{:.1f}\" width=\"{:.1f}\" height=\"{:.1f}\" rx=\"8\" class=\"panel\"/>\n", Margin, a_top,
-			PanelWidth, PanelHeight);
+		const bool view = a_entry.sViewLabel.has_value();
+		if (view) {
+			a_page.Write("<g transform=\"translate({:.1f} 0)\">\n", ViewIndent);
+		} else {
+			a_page.Write("<g>\n");
+		}
+		a_page.Write("<rect x=\"{:.1f}\" y=\"{:.1f}\" width=\"{:.1f}\" height=\"{:.1f}\" rx=\"8\" class=\"{}\"/>\n", Margin, a_top, PanelWidth,
+			PanelHeight, view ? "panel view" : "panel");
 		if (!a_entry.pProfile) {
 			a_page.WriteText(24.0, a_top + 28.0, "title", fmt::format("(no profile) from {}", a_entry.sSource));
 			a_page.Write("</g>\n");
 			return;
 		}
 		const auto& profile = *a_entry.pProfile;
-		a_page.WriteText(24.0, a_top + 28.0, "title", fmt::format("[{}] from {}", profile.sProfileName, a_entry.sSource));
+		const auto title = view ? fmt::format("[{0} #{1}] from {2}, a view of [{0}]", profile.sProfileName, *a_entry.sViewLabel, a_entry.sSource) : fmt::format("[{}] from {}", profile.sProfileName, a_entry.sSource);
+		a_page.WriteText(24.0, a_top + 28.0, "title", title);
 		if (profile.bRearView) {
 			a_page.WriteText(24.0, a_top + 322.0, "rear",
 				fmt::format("Rear view: while {} is held the camera can turn all the way back (yaw limit -180), head X min and Y max are 0",
@@ -254,7 +264,8 @@ namespace
 
 std::string DrawProfilesSvg(std::span<const SvgProfile> a_profiles)
 {
-	const double width = PanelWidth + 2.0 * Margin;
+	const bool views = std::any_of(a_profiles.begin(), a_profiles.end(), [](const SvgProfile& a_entry) { return a_entry.sViewLabel.has_value(); });
+	const double width = PanelWidth + 2.0 * Margin + (views ? ViewIndent : 0.0);
 	const double height = a_profiles.empty() ? 60.0 : Margin + static_cast<double>(a_profiles.size()) * (PanelHeight + PanelGap);
 	Page page;
 	page.Write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");

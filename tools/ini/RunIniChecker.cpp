@@ -20,11 +20,11 @@ namespace
 	constexpr std::string_view Usage =
 		"usage: tarmacor-ini [plugin folder] [--svg FILE]\n"
 		"  Tells what Tarmacor makes of Tarmacor.ini and TarmacorCustom.ini: the global\n"
-		"  settings, every profile with its values and where they come from, and a\n"
-		"  warning for everything the plugin ignores or reads otherwise than written.\n"
-		"  Run it from the game folder, or give the plugin folder (by default\n"
-		"  .\\Data\\SFSE\\Plugins\\). --svg FILE also draws each profile's camera limits\n"
-		"  as a page for a browser.\n"
+		"  settings, every profile and its views with their values and where they\n"
+		"  come from, and a warning for everything the plugin ignores or reads\n"
+		"  otherwise than written. Run it from the game folder, or give the plugin\n"
+		"  folder (by default .\\Data\\SFSE\\Plugins\\). --svg FILE also draws the\n"
+		"  camera limits of each profile and view as a page for a browser.\n"
 		"  Exit status: 0 nothing to warn about, 1 warnings, 2 the files can't be read.\n";
 
 	struct Options
@@ -97,9 +97,19 @@ namespace
 
 	bool WriteSvg(const IniCheck& a_check, const std::string& a_file, std::ostream& a_err)
 	{
+		// Each profile, then its views as they make it.
+		std::vector<Profile> viewed;
+		viewed.reserve(a_check.views.size());
 		std::vector<SvgProfile> profiles;
-		for (const auto& profile : a_check.profiles) {
+		for (std::size_t i = 0; i < a_check.profiles.size(); ++i) {
+			const auto& profile = a_check.profiles[i];
 			profiles.push_back({ &profile.profile, GetValueSourceText(profile.eFile) });
+			for (const auto& view : a_check.views) {
+				if (view.iProfile == i) {
+					viewed.push_back(ApplyView(profile.profile, view.view));
+					profiles.push_back({ &viewed.back(), GetValueSourceText(view.eFile), view.view.sLabel });
+				}
+			}
 		}
 		const auto page = DrawProfilesSvg(profiles);
 		std::ofstream out(a_file, std::ios::binary | std::ios::trunc);
