@@ -170,6 +170,21 @@ namespace
 		EXPECT_EQ(Setting(kMaxY), -1.5f);
 	}
 
+	// Views given the same label (far in both files) or none at all are
+	// stepped through as the files list them, and back to the profile.
+	TEST_F(Views, LabelsGivenTwiceOrNoneAreSteppedInLoadOrder)
+	{
+		WritePluginFile("Tarmacor.ini", test::Ini({ "[Default]", "[REV-8 #far]", "fPlayerFirstPersonCameraOffsetMaxY=-1.0", "[Global]", "bLogging=1" }));
+		WritePluginFile("TarmacorCustom.ini", test::Ini({ "[REV-8]", "iCycleViewHotkey=0x56", "fPlayerFirstPersonCameraOffsetMaxY=-1.5", "[REV-8 #]", "fPlayerFirstPersonCameraOffsetMaxY=-2.5", "[REV-8 #far]", "fPlayerFirstPersonCameraOffsetMaxY=-3.0" }));
+		AdvanceMs(3001);
+		sim::save_game();
+		ASSERT_TRUE(WaitForReloads());
+		for (const float maxY : { -1.0f, -2.5f, -3.0f, -1.5f, -1.0f }) {
+			Press();
+			EXPECT_EQ(Setting(kMaxY), maxY);
+		}
+	}
+
 	TEST_F(Views, TheRearViewGivesBackTheViewsYaw)
 	{
 		Press();

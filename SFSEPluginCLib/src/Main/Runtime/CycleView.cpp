@@ -1,6 +1,7 @@
 #include "Runtime/CycleView.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cstddef>
 #include <string_view>
 
 #include "Runtime/ApplyProfile.h"
@@ -10,6 +11,7 @@
 #include "Settings/Profiles.h"
 
 std::string ActiveViewLabel;
+std::size_t ActiveViewPosition = 1;
 
 namespace
 {
@@ -28,13 +30,10 @@ namespace
 		return nullptr;
 	}
 
-	// 1 for the profile itself, 2 on for its views in load order; 0 when the
-	// label names none of them.
-	std::size_t PositionOf(const std::vector<const ProfileView*>& a_views, std::string_view a_label)
+	// The position of the first view labelled a_label: 2 on for the views in
+	// load order; 0 for none.
+	std::size_t FindPosition(const std::vector<const ProfileView*>& a_views, std::string_view a_label)
 	{
-		if (a_label.empty()) {
-			return 1;
-		}
 		for (std::size_t i = 0; i < a_views.size(); ++i) {
 			if (a_views[i]->sLabel == a_label) {
 				return i + 2;
@@ -52,8 +51,24 @@ namespace
 				a_views.size() + 1, ")", a_after);
 		}
 	}
+
+	// Puts the profile itself (position 1) or a view in force, in CurrentProfile.
+	void PutPositionInForce(const Profile& a_base, const std::vector<const ProfileView*>& a_views, std::size_t a_position)
+	{
+		ActiveViewPosition = a_position;
+		if (a_position <= 1) {
+			CurrentProfile = a_base;
+			ActiveViewLabel.clear();
+			return;
+		}
+		const auto& view = *a_views[a_position - 2];
+		CurrentProfile = ApplyView(a_base, view);
+		ActiveViewLabel = view.sLabel;
+	}
 }
 
+// Steps by position, so that views given the same label, or none, are
+// stepped through as the files list them.
 void Update3DVFuncStruct::EvaluateCycleView(bool a_bFirstPerson)
 {
 	// One key question per pass, and none without a key.
@@ -68,37 +83,33 @@ void Update3DVFuncStruct::EvaluateCycleView(bool a_bFirstPerson)
 		return;
 	}
 	const auto views = FindViewsOf(ProfileViews, base->sProfileName);
-	const auto next = PositionOf(views, ActiveViewLabel) % (views.size() + 1) + 1;
-	if (next == 1) {
-		CurrentProfile = *base;
-		ActiveViewLabel.clear();
-	} else {
-		CurrentProfile = ApplyView(*base, *views[next - 2]);
-		ActiveViewLabel = views[next - 2]->sLabel;
-	}
+	const auto next = std::min(ActiveViewPosition, views.size() + 1) % (views.size() + 1) + 1;
+	PutPositionInForce(*base, views, next);
 	LogPosition(views, next, "");
 	ApplyProfile(CurrentProfile);
 }
 
+// By label: after a reload, positions may have moved.
 void KeepActiveViewAfterReload()
 {
-	if (ActiveViewLabel.empty()) {
+	if (ActiveViewPosition <= 1) {
 		return;
 	}
 	const auto views = FindViewsOf(ProfileViews, CurrentProfile.sProfileName);
-	const auto position = PositionOf(views, ActiveViewLabel);
+	const auto position = FindPosition(views, ActiveViewLabel);
 	if (position == 0) {
 		LOG_INFO_AS("CycleView", CurrentProfile.sProfileName, ": view [", ActiveViewLabel, "] is gone");
-		ActiveViewLabel.clear();
+		PutPositionInForce(CurrentProfile, views, 1);
 		LogPosition(views, 1, "");
 		return;
 	}
-	CurrentProfile = ApplyView(CurrentProfile, *views[position - 2]);
+	PutPositionInForce(CurrentProfile, views, position);
 	LogPosition(views, position, ", kept");
 }
 
 void ForgetActiveView() noexcept
 {
+	ActiveViewPosition = 1;
 	ActiveViewLabel.clear();
 }
 

@@ -5,9 +5,12 @@
 // CurrentProfile holds the profile as the view in force makes it, so that
 // whatever restores the profile's values (the rear view's yaw) restores the
 // view's. Under RuntimeMutex, as the rest of the runtime.
+#include <cstddef>
 #include <string>
 
-// The label of the view in force; empty for the profile itself.
+// Where the player is: 1 for the profile itself, 2 on for its views in load
+// order; and the label of the view in force (which a reload looks for).
+extern std::size_t ActiveViewPosition;
 extern std::string ActiveViewLabel;
 
 // After a reload made the current profile current again: the view of the
