@@ -24,7 +24,6 @@
 
 #include "ClosestKey.h"
 #include "KeyNames.h"
-#include "ProfileSvg.h"
 #include "Settings/AsciiCase.h"
 #include "Settings/ProfileFields.h"
 #include "Settings/ValueParsing.h"

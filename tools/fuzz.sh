@@ -1,7 +1,8 @@
 #!/bin/sh
 # Fuzzes for a bounded time, one target after the other: the address library
-# decoder (addrlib_fuzz) and the INI value texts as the plugin and the INI
-# checker read them (ini_values_fuzz). A native clang build with libFuzzer,
+# decoder (addrlib_fuzz), the INI value texts as the plugin and the INI
+# checker read them (ini_values_fuzz) and the checker's camera page with the
+# texts from the files it writes (profile_svg_fuzz). A native clang build with libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer. Each target keeps its
 # corpus between runs and starts from a few seeds; crash, leak and timeout
 # inputs are kept in its artifacts folder.
@@ -14,7 +15,7 @@ seconds=${1:-60}
 build=${2:-build/native-sanitize}
 
 cmake --preset native-sanitize -B "$build" >/dev/null
-cmake --build "$build" --parallel 2 --target addrlib_fuzz ini_values_fuzz addrlib >/dev/null
+cmake --build "$build" --parallel 2 --target addrlib_fuzz ini_values_fuzz profile_svg_fuzz addrlib >/dev/null
 
 # Seeds for the address library: libraries packed by the native addrlib tool
 # from a small list, one with scaled offsets, one with wide values, none.
@@ -60,7 +61,8 @@ fuzz_target() {
 
 	executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
 	findings=$(ls "$artifacts" | wc -l)
-	echo "$name: ${seconds}s, ${executions:-?} executions, corpus $(ls "$corpus" | wc -l) inputs, $findings findings"
+	per_second=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
+	echo "$name: ${seconds}s, ${executions:-?} executions (${per_second:-?} a second), corpus $(ls "$corpus" | wc -l) inputs, $findings findings"
 	if [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
 		echo "  exit status $status; log: $log"
 		ls "$artifacts" | sed 's/^/  /'
@@ -73,4 +75,5 @@ fuzz_target() {
 result=0
 fuzz_target addrlib_fuzz addrlib seed_addrlib 4096 || result=1
 fuzz_target ini_values_fuzz ini_values seed_ini_values 512 || result=1
+fuzz_target profile_svg_fuzz profile_svg seed_ini_values 512 || result=1
 exit $result
