@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include <spdlog/spdlog.h>
 
 #include "Settings/DefaultIni.h"
@@ -123,8 +125,10 @@ int main()
 		WriteProfiles(game.plugins(), profiles);
 		LoadedSettings atOnce;
 		LoadedSettings keyByKey;
-		// The platform keeps the files it has parsed: only the first run
-		// after writing them would pay for that.
+		// The platform keeps the files it has parsed, but under Wine parses
+		// a file written within the last two seconds anew at every call: the
+		// runs start after that, and after one reload of each kind.
+		::Sleep(2500);
 		ReloadAllProfilesAndSettings(false, &atOnce);
 		ReloadKeyByKey(keyByKey);
 		if (!AreSameProfiles(atOnce.profiles, keyByKey.profiles)) {
