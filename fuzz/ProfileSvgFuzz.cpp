@@ -47,27 +47,27 @@ namespace
 		}
 	}
 
-	// The five entities read back; anything else as it is.
+	// The five entities read back; anything else as it is. Only an '&' is
+	// looked at twice: the fuzzer's speed rests on this walk.
 	std::string ReadEntities(std::string_view a_text)
 	{
 		static constexpr std::pair<std::string_view, char> kEntities[] = { { "&lt;", '<' }, { "&gt;", '>' }, { "&amp;", '&' }, { "&quot;", '"' },
 			{ "&apos;", '\'' } };
 		std::string text;
-		while (!a_text.empty()) {
-			bool bEntity = false;
-			for (const auto& [entity, character] : kEntities) {
-				if (a_text.starts_with(entity)) {
-					text += character;
-					a_text.remove_prefix(entity.size());
-					bEntity = true;
-					break;
-				}
+		text.reserve(a_text.size());
+		std::size_t i = 0;
+		while (i < a_text.size()) {
+			if (a_text[i] != '&') {
+				const auto next = std::min(a_text.find('&', i), a_text.size());
+				text.append(a_text, i, next - i);
+				i = next;
+				continue;
 			}
-			if (!bEntity) {
-				check(a_text.front() != '&');
-				text += a_text.front();
-				a_text.remove_prefix(1);
-			}
+			const auto rest = a_text.substr(i);
+			const auto entity = std::find_if(std::begin(kEntities), std::end(kEntities), [&](const auto& a_entity) { return rest.starts_with(a_entity.first); });
+			check(entity != std::end(kEntities));
+			text += entity->second;
+			i += entity->first.size();
 		}
 		return text;
 	}
@@ -75,9 +75,7 @@ namespace
 	void FuzzEscape(std::string_view a_text)
 	{
 		const auto escaped = EscapeXml(a_text);
-		for (const char markup : { '<', '>', '"', '\'' }) {
-			check(Count(escaped, markup) == 0);
-		}
+		check(escaped.find_first_of("<>\"'") == std::string::npos);
 		CheckXmlBytes(escaped);
 		// The replacement character marks what was dropped: without one, the
 		// text was all XML characters and must come back whole.

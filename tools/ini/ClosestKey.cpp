@@ -38,8 +38,11 @@ namespace
 			}
 			return rows[static_cast<std::size_t>(a_i % 3)][static_cast<std::size_t>(offset)];
 		};
+		// Two rows in a row at Far or above leave every later cell there.
+		int farRows = 0;
 		for (std::ptrdiff_t i = 0; i <= n; ++i) {
 			auto& row = rows[static_cast<std::size_t>(i % 3)];
+			bool bRowFar = true;
 			for (std::ptrdiff_t offset = 0; offset <= 2 * MaxSlips; ++offset) {
 				const std::ptrdiff_t j = i + offset - MaxSlips;
 				int distance = Far;
@@ -57,6 +60,11 @@ namespace
 					}
 				}
 				row[static_cast<std::size_t>(offset)] = std::min(distance, Far);
+				bRowFar = bRowFar && distance >= Far;
+			}
+			farRows = bRowFar ? farRows + 1 : 0;
+			if (farRows == 2) {
+				return Far;
 			}
 		}
 		return d(n, m);
