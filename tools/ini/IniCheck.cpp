@@ -373,16 +373,6 @@ namespace
 		return true;
 	}
 
-	// Blanks at either end of a name, as a slip before " #" leaves them.
-	std::string_view TrimBlanks(std::string_view a_text) noexcept
-	{
-		const auto first = a_text.find_first_not_of(" \t");
-		if (first == std::string_view::npos) {
-			return {};
-		}
-		return a_text.substr(first, a_text.find_last_not_of(" \t") - first + 1);
-	}
-
 	// Each view finds its profile, the first named exactly as the part
 	// before " #"; what keeps a view from being seen is told here.
 	void AttachViews(Checker& a_checker, IniCheck& a_check)

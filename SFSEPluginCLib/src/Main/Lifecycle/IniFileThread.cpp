@@ -23,8 +23,6 @@
 
 namespace
 {
-	constexpr std::string_view kName = "WatchIniFiles";
-
 	struct IniThread
 	{
 		IniFileThreadOptions options;
@@ -86,7 +84,7 @@ namespace
 			if (changed < 0 || !LoadShared(bReloadOnFileChange)) {
 				return;
 			}
-			LOG_INFO_AS(kName, IniFileBaseNames[static_cast<std::size_t>(changed)], ".ini changed; reloading all profiles and settings");
+			LOG_INFO_AS(IniThreadLogName, IniFileBaseNames[static_cast<std::size_t>(changed)], ".ini changed; reloading all profiles and settings");
 		}
 		auto read = ReadWholeIniFiles(a_thread.Waits(), a_thread.inForce);
 		a_thread.bWaitingForAHeldFile = read.eEnd == WholeReadEnd::kHeldTooLong;
@@ -109,13 +107,13 @@ namespace
 		unsigned long error = 0;
 		if (a_thread.watch.Arm(&error)) {
 			if (a_thread.bFolderLost) {
-				LOG_INFO_AS(kName, "watching the INI files again in ", a_thread.folder);
+				LOG_INFO_AS(IniThreadLogName, "watching the INI files again in ", a_thread.folder);
 			}
 			a_thread.bFolderLost = false;
 			return;
 		}
 		if (!a_thread.bFolderLost) {
-			LOG_WARNING_AS(kName, "can't watch the INI files | the system won't report changes in ", a_thread.folder, " (error ", error,
+			LOG_WARNING_AS(IniThreadLogName, "can't watch the INI files | the system won't report changes in ", a_thread.folder, " (error ", error,
 				"); edits take effect at the next save or load until it does");
 			a_thread.bFolderLost = true;
 		}
@@ -146,7 +144,7 @@ namespace
 				return;
 			}
 			if (waited == WAIT_FAILED) {
-				LOG_WITHOUT_THROWING(LOG_ERROR_AS, kName, "can't wait for requests and changes (error ", ::GetLastError(),
+				LOG_WITHOUT_THROWING(LOG_ERROR_AS, IniThreadLogName, "can't wait for requests and changes (error ", ::GetLastError(),
 					"); the INI files are read again only at the next start");
 				return;
 			}
@@ -197,7 +195,7 @@ bool StartIniFileThread(const IniFileStamps& a_inForce, const IniFileThreadOptio
 		thread->wake = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
 		thread->inForceBy.emplace(thread->stop);
 		if (!thread->stop || !thread->wake || !thread->inForceBy->IsReady()) {
-			LOG_ERROR_AS(kName, "can't start the INI thread | no event (error ", ::GetLastError(), "); the INI files are read again only at the next start");
+			LOG_ERROR_AS(IniThreadLogName, "can't start the INI thread | no event (error ", ::GetLastError(), "); the INI files are read again only at the next start");
 			return false;
 		}
 		if (a_options.bWatchFolder) {
@@ -210,7 +208,7 @@ bool StartIniFileThread(const IniFileStamps& a_inForce, const IniFileThreadOptio
 		TheThread = thread.release();
 		return true;
 	} catch (const std::exception& e) {
-		LOG_ERROR_AS(kName, "can't start the INI thread | ", e.what(), "; the INI files are read again only at the next start");
+		LOG_ERROR_AS(IniThreadLogName, "can't start the INI thread | ", e.what(), "; the INI files are read again only at the next start");
 		return false;
 	}
 }

@@ -8,6 +8,7 @@
 #include "Lifecycle/EventSinks.h"
 #include "Lifecycle/IniFileThread.h"
 #include "Lifecycle/InitializeGameData.h"
+#include "Lifecycle/Reloads.h"
 #include "Lifecycle/VisibilityHook.h"
 #include "RE/IDs.h"
 #include "REL/ID.h"
@@ -16,7 +17,6 @@
 #include "Settings/Logging.h"
 #include "Settings/ProfileDump.h"
 #include "State/MenuState.h"
-#include "Lifecycle/Reloads.h"
 #include "State/RuntimeWork.h"
 
 namespace

@@ -9,6 +9,7 @@
 
 #include "Lifecycle/InitializeGameData.h"
 #include "Lifecycle/SaveLoadEvent.h"
+#include "Lifecycle/WholeFileRead.h"
 #include "Runtime/ApplyProfile.h"
 #include "Runtime/ForcedProfileReload.h"
 #include "Settings/ProfileDump.h"
@@ -73,7 +74,7 @@ bool ReloadInForce::PutInForce(SettingsReload a_reload, std::uint32_t a_requests
 	const bool bCredits = (a_requests & kReloadForCredits) != 0;
 	const bool bReapply = (a_requests & (kReloadForSaveLoad | kReloadForFileChange)) != 0;
 	const bool bDump = (bCredits || bReapply) && a_reload.settings.globals.bLogging;
-	const std::string_view caller = (a_requests & kReloadForSaveLoad) ? "HandleSaveLoadEvent" : "WatchIniFiles";
+	const std::string_view caller = (a_requests & kReloadForSaveLoad) ? "HandleSaveLoadEvent" : IniThreadLogName;
 	// The dump is written here, from a copy: the set itself goes to the
 	// runtime.
 	std::vector<Profile> dumped;

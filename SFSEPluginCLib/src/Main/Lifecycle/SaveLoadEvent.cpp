@@ -1,6 +1,5 @@
 #include "Lifecycle/SaveLoadEvent.h"
 
-#include <cstring>
 #include <string_view>
 
 #include "Helpers/MenuQueries.h"
@@ -19,28 +18,11 @@
 namespace
 {
 	constexpr std::int64_t kQuietNanoseconds = 3'001'000'000;
-
-	// The first profile named like the current one, compared up to the
-	// first zero; an empty name matches nothing.
-	std::int32_t FindCurrentProfileIndex()
-	{
-		const char* current = CurrentProfile.sProfileName.c_str();
-		if (*current == '\0') {
-			return -1;
-		}
-		for (std::size_t i = 0; i < Profiles.size(); ++i) {
-			const char* name = Profiles[i].sProfileName.c_str();
-			if (*name != '\0' && std::strcmp(name, current) == 0) {
-				return static_cast<std::int32_t>(i);
-			}
-		}
-		return -1;
-	}
 }
 
 void FindCurrentProfileAgain(std::string_view a_caller)
 {
-	if (const auto index = FindCurrentProfileIndex(); index >= 0) {
+	if (const auto index = FindProfileIndex(NameText(CurrentProfile.sProfileName)); index >= 0) {
 		LOG_INFO_AS(a_caller, "current profile [", CurrentProfile.sProfileName, "] could be found in Profiles; reapplying profile");
 		SaveCurrentProfile(index);
 	} else {

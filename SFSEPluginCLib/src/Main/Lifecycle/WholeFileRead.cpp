@@ -11,7 +11,6 @@
 
 namespace
 {
-	constexpr std::string_view kThreadName = "WatchIniFiles";
 	constexpr DWORD kLookEveryMs = 50;
 	constexpr DWORD kRetryEveryMs = 100;
 
@@ -114,11 +113,11 @@ WholeRead ReadWholeIniFiles(const WholeReadWaits& a_waits, const IniFileStamps& 
 	for (;;) {
 		if (const auto blocked = FindBlockedFile()) {
 			if (!bWarned) {
-				LOG_WARNING_AS(kThreadName, "can't reload yet | ", DescribeBlocked(*blocked), "; the settings in force stay until it can be read");
+				LOG_WARNING_AS(IniThreadLogName, "can't reload yet | ", DescribeBlocked(*blocked), "; the settings in force stay until it can be read");
 				bWarned = true;
 			}
 			if (::GetTickCount64() - start >= a_waits.iHeldForAtMostMs) {
-				LOG_ERROR_AS(kThreadName, "can't reload | ", DescribeBlocked(*blocked), "; the settings in force stay");
+				LOG_ERROR_AS(IniThreadLogName, "can't reload | ", DescribeBlocked(*blocked), "; the settings in force stay");
 				return { WholeReadEnd::kHeldTooLong, std::nullopt };
 			}
 			if (!WaitOrStop(a_waits, kRetryEveryMs) || !WaitUntilIniFilesAreStill(a_waits)) {

@@ -5,9 +5,13 @@
 // several writes), and neither changed while it was read. A read that
 // couldn't see them whole puts nothing in force.
 #include <optional>
+#include <string_view>
 
 #include "Lifecycle/IniFileStamps.h"
 #include "Lifecycle/Reloads.h"
+
+// The INI thread's name in the log.
+inline constexpr std::string_view IniThreadLogName = "WatchIniFiles";
 
 struct WholeReadWaits
 {

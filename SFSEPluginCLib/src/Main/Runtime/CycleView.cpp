@@ -18,18 +18,6 @@ namespace
 	// Held on the last pass: a press is the pass it goes down.
 	bool bCycleViewKeyWasDown = false;
 
-	// The record CurrentProfile was made from: the first profile of its name.
-	const Profile* FindBaseProfile()
-	{
-		const std::string_view name(CurrentProfile.sProfileName.c_str());
-		for (const auto& profile : Profiles) {
-			if (!name.empty() && std::string_view(profile.sProfileName.c_str()) == name) {
-				return &profile;
-			}
-		}
-		return nullptr;
-	}
-
 	// The position of the first view labelled a_label: 2 on for the views in
 	// load order; 0 for none.
 	std::size_t FindPosition(const std::vector<const ProfileView*>& a_views, std::string_view a_label)
@@ -78,13 +66,15 @@ void Update3DVFuncStruct::EvaluateCycleView(bool a_bFirstPerson)
 	if (!bPressed || !a_bFirstPerson) {
 		return;
 	}
-	const auto* base = FindBaseProfile();
-	if (!base) {
+	// The record CurrentProfile was made from: the first profile of its name.
+	const auto index = FindProfileIndex(NameText(CurrentProfile.sProfileName));
+	if (index < 0) {
 		return;
 	}
-	const auto views = FindViewsOf(ProfileViews, base->sProfileName);
+	const auto& base = Profiles[static_cast<std::size_t>(index)];
+	const auto views = FindViewsOf(ProfileViews, base.sProfileName);
 	const auto next = std::min(ActiveViewPosition, views.size() + 1) % (views.size() + 1) + 1;
-	PutPositionInForce(*base, views, next);
+	PutPositionInForce(base, views, next);
 	LogPosition(views, next, "");
 	ApplyProfile(CurrentProfile);
 }
@@ -99,7 +89,7 @@ void KeepActiveViewAfterReload()
 	const auto position = FindPosition(views, ActiveViewLabel);
 	if (position == 0) {
 		LOG_INFO_AS("CycleView", CurrentProfile.sProfileName, ": view [", ActiveViewLabel, "] is gone");
-		PutPositionInForce(CurrentProfile, views, 1);
+		ForgetActiveView();
 		LogPosition(views, 1, "");
 		return;
 	}

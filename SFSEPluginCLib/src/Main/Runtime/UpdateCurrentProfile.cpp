@@ -18,12 +18,6 @@
 
 namespace
 {
-	// Names compare exactly, case and blanks included, up to the first zero.
-	std::string_view NameText(const std::string& a_name) noexcept
-	{
-		return std::string_view(a_name.c_str());
-	}
-
 	// The vehicle the player drives, when it is one the runtime handles.
 	RE::TESObjectREFR* GetHandledVehicle()
 	{
@@ -36,21 +30,6 @@ namespace
 			return nullptr;
 		}
 		return vehicle;
-	}
-
-	// The first profile named a_name; -1 for none (and for an empty name).
-	std::int32_t FindProfileIndex(std::string_view a_name)
-	{
-		if (a_name.empty()) {
-			return -1;
-		}
-		for (std::size_t i = 0; i < Profiles.size(); ++i) {
-			const auto name = NameText(Profiles[i].sProfileName);
-			if (!name.empty() && name == a_name) {
-				return static_cast<std::int32_t>(i);
-			}
-		}
-		return -1;
 	}
 
 	// Whether the fallback profile is the active one already. The first

@@ -29,3 +29,12 @@ std::string ToLowerAscii(std::string_view a_text)
 	}
 	return lower;
 }
+
+std::string_view TrimBlanks(std::string_view a_text) noexcept
+{
+	const auto first = a_text.find_first_not_of(" \t");
+	if (first == std::string_view::npos) {
+		return {};
+	}
+	return a_text.substr(first, a_text.find_last_not_of(" \t") - first + 1);
+}

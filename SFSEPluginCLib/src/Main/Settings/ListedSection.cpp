@@ -16,15 +16,6 @@ namespace
 
 	// The platform trims blanks as it loads a file; trimming again changes
 	// nothing there, and keeps a listing that doesn't trim from misleading.
-	std::string_view TrimBlanks(std::string_view a_text) noexcept
-	{
-		const auto first = a_text.find_first_not_of(" \t");
-		if (first == std::string_view::npos) {
-			return {};
-		}
-		return a_text.substr(first, a_text.find_last_not_of(" \t") - first + 1);
-	}
-
 	ListedLine SplitLine(std::string_view a_line) noexcept
 	{
 		const auto equals = a_line.find('=');

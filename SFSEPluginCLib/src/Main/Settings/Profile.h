@@ -4,6 +4,7 @@
 // Each value field's INI key, kind and default are in ProfileFields.h.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct Profile
 {
@@ -53,3 +54,10 @@ struct Profile
 	std::string sPlayerFirstPersonCameraPanoramicAngleLeftRight;
 	std::string sPlayerFirstPersonCameraPanoramicAngleLeftRightAimMode;
 };
+
+// A name as names are compared: exactly, case and blanks included, up to the
+// first zero.
+inline std::string_view NameText(const std::string& a_name) noexcept
+{
+	return std::string_view(a_name.c_str());
+}

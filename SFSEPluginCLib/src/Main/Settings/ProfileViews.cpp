@@ -49,14 +49,10 @@ bool ApplyViewFieldText(ProfileView& a_view, const ProfileField& a_field, std::s
 Profile ApplyView(const Profile& a_profile, const ProfileView& a_view)
 {
 	Profile viewed = a_profile;
+	// A view sets floats only (IsViewField).
 	for (const auto& field : ProfileFields) {
-		if (!a_view.Sets(field)) {
-			continue;
-		}
-		switch (field.eKind) {
-		case ProfileFieldKind::kHotkey: viewed.*field.iHotkey = a_view.values.*field.iHotkey; break;
-		case ProfileFieldKind::kFloat: viewed.*field.fValue = a_view.values.*field.fValue; break;
-		case ProfileFieldKind::kSwitch: viewed.*field.bSwitch = a_view.values.*field.bSwitch; break;
+		if (a_view.Sets(field)) {
+			viewed.*field.fValue = a_view.values.*field.fValue;
 		}
 	}
 	FillValueTexts(viewed);
@@ -70,8 +66,7 @@ std::vector<const ProfileView*> FindViewsOf(const std::vector<ProfileView>& a_vi
 		return found;
 	}
 	for (const auto& view : a_views) {
-		// Compared as profile names are: exactly, up to the first zero.
-		if (std::string_view(view.sProfileName.c_str()) == a_profileName) {
+		if (NameText(view.sProfileName) == a_profileName) {
 			found.push_back(&view);
 		}
 	}

@@ -46,5 +46,6 @@ bool ApplyViewFieldText(ProfileView& a_view, const ProfileField& a_field, std::s
 // view sets, the value texts made anew.
 Profile ApplyView(const Profile& a_profile, const ProfileView& a_view);
 
-// The views of the profile named a_profileName, in load order.
+// The views of the profile named a_profileName (compared as NameText), in
+// load order.
 std::vector<const ProfileView*> FindViewsOf(const std::vector<ProfileView>& a_views, std::string_view a_profileName);
